@@ -1,0 +1,49 @@
+# Quick start: `make run` launches Trevalo, `make test` runs every test.
+# Both install what is missing from Debian's packages first.
+
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+PACKAGES := cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev \
+            fonts-liberation2 xvfb xauth imagemagick
+
+.PHONY: all deps configure build run test bench screenshot clean
+
+all: build
+
+deps:
+	@command -v dpkg-query >/dev/null 2>&1 || { echo "Not a Debian/Ubuntu system: install Qt 6, CMake, GoogleTest and Google Benchmark yourself."; exit 0; }; \
+	missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  if [ "$$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi; \
+	  $$sudo apt-get update -qq && \
+	  $$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display found: Trevalo is a desktop program and needs one."; \
+	  echo "To run it without a display, start it under a virtual one:"; \
+	  echo "    xvfb-run -a -s '-screen 0 1280x1024x24' $(BUILD_DIR)/trevalo"; \
+	  exit 1; \
+	fi
+	@$(BUILD_DIR)/trevalo
+
+test: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The README's screenshot of the main window, taken under Xvfb.
+screenshot: build
+	@scripts/screenshot.sh $(BUILD_DIR)/trevalo docs/main-window.png
+
+clean:
+	@rm -rf $(BUILD_DIR)

@@ -1,0 +1,153 @@
+#pragma once
+
+#include "ui/Button.h"
+#include "ui/CheckBox.h"
+#include "ui/Clipboard.h"
+#include "ui/ComboBox.h"
+#include "ui/Frame.h"
+#include "ui/Label.h"
+#include "ui/MenuEntry.h"
+#include "ui/MessageBoxes.h"
+#include "ui/OptionButton.h"
+#include "ui/TextBox.h"
+#include "ui/Window.h"
+
+namespace trevalo {
+
+// The main window: every control the author sees, the hidden controls that
+// hold the tool's state between events, and the event operations that keep
+// the three command blocks in step with the author's choices. It talks to the
+// outside world only through the clipboard and message boxes it is given, so
+// tests drive it headlessly; it draws nothing.
+//
+// Controls are declared in creation order, containers first: a binding draws
+// later controls over earlier ones of the same container.
+class Form1 {
+public:
+    Form1(ui::Clipboard&, ui::MessageBoxes&);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    ui::Window& window() { return form; }
+    const ui::Window& window() const { return form; }
+
+    void Form_Load();
+    void Form_Unload();
+
+private:
+    ui::Clipboard& m_clipboard;
+    ui::MessageBoxes& m_messages;
+
+    ui::Window form { "Form1", "Trevalo v1.55 ", 11010, 8430 };
+
+public:
+    ui::MenuEntry mnuReset { &form, "mnuReset" };
+    ui::MenuEntry Log { &form, "Log" };
+    ui::MenuEntry About { &form, "About" };
+
+    // Step 1: the guard register.
+    ui::Frame Frame3 { &form, "Frame3" };
+    ui::Label Label4 { &Frame3, "Label4" };
+    ui::Label Label20 { &Frame3, "Label20" };
+    ui::ComboBox cboGPRM { &Frame3, "cboGPRM" };
+    ui::Button cmdTemp3 { &Frame3, "cmdTemp3" };
+    ui::Label lblGPRM0 { &Frame3, "lblGPRM0" };
+    ui::ComboBox cboValue { &Frame3, "cboValue" };
+    ui::Label Label32 { &Frame3, "Label32" };
+    ui::CheckBox chkNone { &form, "chkNone" };
+    ui::Button cmdDummy { &form, "cmdDummy" };
+
+    // Step 2: the trace instructions.
+    ui::Frame Frame2 { &form, "Frame2" };
+    ui::Label Label19 { &Frame2, "Label19" };
+    ui::Label Label9 { &Frame2, "Label9" };
+    ui::Label Label29 { &Frame2, "Label29" };
+    ui::Label Label30 { &Frame2, "Label30" };
+
+    // Step 3: the target PGC.
+    ui::Frame Frame1 { &form, "Frame1" };
+    ui::Label Label1 { &Frame1, "Label1" };
+    ui::ComboBox cboSelect { &Frame1, "cboSelect" };
+    ui::Button cmdTemp { &Frame1, "cmdTemp" };
+    ui::ComboBox cboPGC { &Frame1, "cboPGC" };
+    ui::ComboBox CboMenu { &Frame1, "CboMenu" };
+    ui::Button cmdNote { &Frame1, "cmdNote" };
+    ui::CheckBox chkDummy { &Frame1, "chkDummy" };
+    ui::Label Label22 { &Frame1, "Label22" };
+    ui::ComboBox cboDummy { &Frame1, "cboDummy" };
+    ui::CheckBox chkLinkCN { &Frame1, "chkLinkCN" };
+    ui::ComboBox cboLinkCN { &Frame1, "cboLinkCN" };
+    ui::OptionButton optVTSM { &Frame1, "optVTSM" };
+    ui::OptionButton OptTitle { &Frame1, "OptTitle" };
+    ui::ComboBox cboVmgTitle { &Frame1, "cboVmgTitle" };
+
+    // Step 4: the import.
+    ui::Frame Frame4 { &form, "Frame4" };
+    ui::Label Label7 { &Frame4, "Label7" };
+    ui::Label Label6 { &Frame4, "Label6" };
+    ui::Button cmdPaste { &form, "cmdPaste" };
+    ui::Button cmdUndo { &form, "cmdUndo" };
+
+    // Step 5: the optional post settings.
+    ui::Frame Frame10 { &form, "Frame10" };
+    ui::Label Label12 { &Frame10, "Label12" };
+    ui::CheckBox chkStreams { &Frame10, "chkStreams" };
+    ui::Label lblNC { &Frame10, "lblNC" };
+    ui::Label lblAudio { &Frame10, "lblAudio" };
+    ui::ComboBox cboAudio { &Frame10, "cboAudio" };
+    ui::Button cmdStr { &Frame10, "cmdStr" };
+    ui::Label lblSubs { &Frame10, "lblSubs" };
+    ui::ComboBox cboSubs { &Frame10, "cboSubs" };
+    ui::Label lblAngle { &Frame10, "lblAngle" };
+    ui::ComboBox cboAngle { &Frame10, "cboAngle" };
+    ui::Frame Frame7 { &Frame10, "Frame7" };
+    ui::OptionButton optOn { &Frame7, "optOn" };
+    ui::OptionButton optOff { &Frame7, "optOff" };
+    ui::OptionButton optNotSet { &Frame7, "optNotSet" };
+    ui::OptionButton optForce { &Frame7, "optForce" };
+    ui::CheckBox chkAudioFlag { &Frame10, "chkAudioFlag" };
+    ui::CheckBox chkHLflag { &Frame10, "chkHLflag" };
+    ui::CheckBox chkHighlight { &Frame10, "chkHighlight" };
+    ui::ComboBox cboButton { &Frame10, "cboButton" };
+    ui::Button cmdDummy2 { &Frame10, "cmdDummy2" };
+    ui::TextBox txtDetect { &Frame10, "txtDetect" };
+
+    // Step 6: copying, and the three command blocks.
+    ui::CheckBox chkdisable { &form, "chkdisable" };
+    ui::Label Label11 { &form, "Label11" };
+    ui::Button cmdCopy { &form, "cmdCopy" };
+    ui::Label Label10 { &form, "Label10" };
+    ui::Button cmdCopy2 { &form, "cmdCopy2" };
+    ui::Label Label14 { &form, "Label14" };
+    ui::Button cmdCopy3 { &form, "cmdCopy3" };
+    ui::Label Label13 { &form, "Label13" };
+    ui::Label Label3 { &form, "Label3" };
+    ui::TextBox Text1 { &form, "Text1" };
+    ui::Label Label18 { &form, "Label18" };
+    ui::Label Label5 { &form, "Label5" };
+    ui::Label Label8 { &form, "Label8" };
+    ui::TextBox Text2 { &form, "Text2" };
+    ui::Label Label17 { &form, "Label17" };
+    ui::Label Label16 { &form, "Label16" };
+    ui::Label Label15 { &form, "Label15" };
+    ui::TextBox Text3 { &form, "Text3" };
+
+    // Step 7: the closing advice.
+    ui::Frame Frame5 { &form, "Frame5" };
+    ui::Label Label23 { &Frame5, "Label23" };
+    ui::Label Label24 { &Frame5, "Label24" };
+
+    // State holders: never seen, outside the client area or hidden.
+    ui::TextBox txtOriginalSetSTN { &form, "txtOriginalSetSTN" };
+    ui::TextBox txtOriginalHL { &form, "txtOriginalHL" };
+    ui::TextBox txtText2 { &form, "txtText2" };
+    ui::TextBox txtCB { &form, "txtCB" };
+    ui::Button Command1 { &form, "Command1" };
+    ui::TextBox txtText1 { &form, "txtText1" };
+    ui::TextBox txtText3 { &form, "txtText3" };
+
+private:
+    void buildDesign();
+};
+
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "mainwindow/Form1.h"
+#include "support/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+
+namespace trevalo::testing {
+
+// A main window on fake clipboard and message boxes, driven the way a user
+// drives it: picking list items and clicking controls through the same
+// setters the real window uses.
+class FormFixture : public ::testing::Test {
+protected:
+    FakeClipboard clipboard;
+    FakeMessageBoxes messages;
+    Form1 form { clipboard, messages };
+
+    // Picks `item` from `list`; the item must be one of the list's.
+    void pick(ui::ComboBox& list, std::string_view item)
+    {
+        auto index = list.indexOf(item);
+        ASSERT_TRUE(index.has_value()) << list.name() << " has no item " << item;
+        list.pick(*index);
+    }
+
+    template<typename Clickable>
+    void click(Clickable& control)
+    {
+        control.click();
+    }
+};
+
+}

@@ -1,0 +1,206 @@
+#include "ui/Control.h"
+
+#include "ui/Window.h"
+
+#include <cstdio>
+
+namespace trevalo::ui {
+
+std::string_view kindName(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Window:
+        return "window";
+    case ControlKind::Frame:
+        return "frame";
+    case ControlKind::Label:
+        return "label";
+    case ControlKind::TextBox:
+        return "textbox";
+    case ControlKind::ComboBox:
+        return "combo";
+    case ControlKind::CheckBox:
+        return "check";
+    case ControlKind::OptionButton:
+        return "option";
+    case ControlKind::Button:
+        return "button";
+    case ControlKind::MenuEntry:
+        return "menu";
+    }
+    return "?";
+}
+
+Control::Control(Control* container, std::string name, ControlKind kind)
+    : m_container(container)
+    , m_name(std::move(name))
+    , m_kind(kind)
+{
+    if (m_container) {
+        m_container->m_children.push_back(this);
+        window().enrol(*this);
+    }
+}
+
+Control::~Control() = default;
+
+Window& Control::window()
+{
+    Control* top = this;
+    while (top->m_container)
+        top = top->m_container;
+    return static_cast<Window&>(*top);
+}
+
+const Window& Control::window() const
+{
+    return const_cast<Control*>(this)->window();
+}
+
+template<typename T>
+static bool assign(T& field, T value)
+{
+    if (field == value)
+        return false;
+    field = std::move(value);
+    return true;
+}
+
+void Control::setEnabled(bool enabled)
+{
+    if (assign(m_enabled, enabled))
+        touch();
+}
+
+void Control::setVisible(bool visible)
+{
+    if (assign(m_visible, visible))
+        touch();
+}
+
+bool Control::usable() const
+{
+    for (const Control* c = this; c; c = c->m_container) {
+        if (!c->m_enabled || !c->m_visible)
+            return false;
+    }
+    return true;
+}
+
+void Control::setTooltip(std::string tooltip)
+{
+    if (assign(m_tooltip, std::move(tooltip)))
+        touch();
+}
+
+void Control::setPlace(Place place)
+{
+    if (assign(m_place, place))
+        touch();
+}
+
+void Control::setFont(Font font)
+{
+    if (assign(m_font, std::move(font)))
+        touch();
+}
+
+void Control::setBackColour(Colour colour)
+{
+    if (assign(m_back, colour))
+        touch();
+}
+
+void Control::setForeColour(Colour colour)
+{
+    if (assign(m_fore, colour))
+        touch();
+}
+
+void Control::setStacking(Stacking stacking)
+{
+    if (assign(m_stacking, stacking))
+        touch();
+}
+
+void Control::setDisplayText(std::string text)
+{
+    if (assign(m_text, std::move(text)))
+        touch();
+}
+
+void Control::setFocus()
+{
+    window().setFocusedControl(this);
+}
+
+bool Control::hasFocus() const
+{
+    return window().focusedControl() == this;
+}
+
+std::string quoted(std::string_view text)
+{
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        switch (c) {
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        default:
+            if (c < 0x20 || c == 0x7F) {
+                char hex[8];
+                std::snprintf(hex, sizeof hex, "\\x%02X", c);
+                out += hex;
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+    }
+    out += '"';
+    return out;
+}
+
+std::string Control::describe() const
+{
+    std::string line = m_name;
+    line += ' ';
+    line += kindName(m_kind);
+    line += ' ';
+    line += textKey();
+    line += ' ';
+    line += quoted(m_text);
+    describeExtra(line);
+    line += " enabled ";
+    line += m_enabled ? '1' : '0';
+    line += " visible ";
+    line += m_visible ? '1' : '0';
+    line += " back " + m_back.describe();
+    line += " fore " + m_fore.describe();
+    line += " font " + m_font.describe();
+    line += " place " + std::to_string(m_place.left) + "," + std::to_string(m_place.top) + ","
+        + std::to_string(m_place.width) + "x" + std::to_string(m_place.height);
+    if (m_container)
+        line += " in " + m_container->name();
+    if (m_stacking == Stacking::Raised)
+        line += " raised";
+    else if (m_stacking == Stacking::Lowered)
+        line += " lowered";
+    if (!m_tooltip.empty())
+        line += " tooltip " + quoted(m_tooltip);
+    return line;
+}
+
+}

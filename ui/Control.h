@@ -1,0 +1,100 @@
+#pragma once
+
+#include "ui/Colour.h"
+#include "ui/Font.h"
+#include "ui/Place.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trevalo::ui {
+
+class Window;
+
+enum class ControlKind { Window, Frame, Label, TextBox, ComboBox, CheckBox, OptionButton, Button, MenuEntry };
+
+// Where a control sits in the stacking order of its container: drawn over the
+// frames it overlaps, or covered by the control above it (the focus sinks).
+enum class Stacking { Normal, Raised, Lowered };
+
+std::string_view kindName(ControlKind);
+
+// A named control of a window model: plain properties and nothing else. It
+// never draws and knows no toolkit; a binding mirrors it onto a widget.
+// Every setter does nothing when the value is unchanged and otherwise bumps
+// revision(), so a binding can skip controls that did not change.
+class Control {
+public:
+    Control(Control* container, std::string name, ControlKind kind);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const std::string& name() const { return m_name; }
+    ControlKind kind() const { return m_kind; }
+    Control* container() const { return m_container; }
+    const std::vector<Control*>& children() const { return m_children; }
+    Window& window();
+    const Window& window() const;
+
+    bool enabled() const { return m_enabled; }
+    void setEnabled(bool);
+    bool visible() const { return m_visible; }
+    void setVisible(bool);
+    // Enabled and visible, inside frames that are all enabled and visible:
+    // the one question a binding or a simulated user asks before acting.
+    bool usable() const;
+
+    const std::string& tooltip() const { return m_tooltip; }
+    void setTooltip(std::string);
+    const Place& place() const { return m_place; }
+    void setPlace(Place);
+    const Font& font() const { return m_font; }
+    void setFont(Font);
+    Colour backColour() const { return m_back; }
+    void setBackColour(Colour);
+    Colour foreColour() const { return m_fore; }
+    void setForeColour(Colour);
+    Stacking stacking() const { return m_stacking; }
+    void setStacking(Stacking);
+
+    // The caption or text the control shows, whichever its kind has.
+    const std::string& displayText() const { return m_text; }
+
+    void setFocus();
+    bool hasFocus() const;
+
+    std::uint64_t revision() const { return m_revision; }
+
+    // One line of the state dump: name, kind and every property.
+    std::string describe() const;
+
+protected:
+    void setDisplayText(std::string);
+    void touch() { ++m_revision; }
+    virtual void describeExtra(std::string&) const { }
+    virtual std::string_view textKey() const { return "caption"; }
+
+private:
+    Control* m_container;
+    std::vector<Control*> m_children;
+    std::string m_name;
+    ControlKind m_kind;
+    bool m_enabled = true;
+    bool m_visible = true;
+    std::string m_tooltip;
+    Place m_place;
+    Font m_font;
+    Colour m_back = colours::face;
+    Colour m_fore = colours::button_text;
+    Stacking m_stacking = Stacking::Normal;
+    std::string m_text;
+    std::uint64_t m_revision = 0;
+};
+
+// Quotes a text with C escapes (\r, \n, \t, \", \\ and \xNN for other control bytes).
+std::string quoted(std::string_view);
+
+}

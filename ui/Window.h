@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ui/Control.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trevalo::ui {
+
+// The root of a window model: its caption, client size and keyboard focus,
+// and the registry of every control inside it, so tests and bindings can walk
+// or look up controls by name. It does not own its controls.
+class Window final : public Control {
+public:
+    Window(std::string name, std::string caption, int client_width, int client_height);
+
+    const std::string& caption() const { return displayText(); }
+    void setCaption(std::string caption) { setDisplayText(std::move(caption)); }
+    int clientWidth() const { return m_client_width; }
+    int clientHeight() const { return m_client_height; }
+
+    // Every control of the window but the window itself, in creation order.
+    const std::vector<Control*>& controls() const { return m_controls; }
+    Control* find(std::string_view name) const;
+
+    Control* focusedControl() const { return m_focus; }
+    void setFocusedControl(Control*);
+
+    // The whole window as text, one line per control sorted by name, then the
+    // focus; tests compare it whole.
+    std::string dumpState() const;
+
+private:
+    friend class Control;
+    void enrol(Control& control) { m_controls.push_back(&control); }
+
+    int m_client_width;
+    int m_client_height;
+    std::vector<Control*> m_controls;
+    Control* m_focus = nullptr;
+};
+
+}
