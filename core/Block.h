@@ -1,0 +1,38 @@
+#pragma once
+
+// The positional rules of a command block: commands in brace-hex notation,
+// "{00 B1 00 0E 00 00 00 03}", separated by single blanks, command k at
+// characters 26(k-1)+1 .. 26(k-1)+25. Every read is forgiving: characters
+// past the end read as nothing, and a command or byte number that names no
+// position (k < 1, j outside 1..8) reads as the empty text. Blocks are never
+// validated; replaceByte is the only writer and refuses rather than invent
+// characters. Command meanings are left to the readers (core/CommandListing.h).
+
+#include <string>
+#include <string_view>
+
+namespace trevalo::core {
+
+inline constexpr int commandStride = 26;
+inline constexpr std::string_view nop = "{00 00 00 00 00 00 00 00}";
+inline constexpr std::string_view breakCommand = "{00 02 00 00 00 00 00 00}";
+
+// The number of "{" characters, which is how a block's commands are counted.
+int commandCount(std::string_view block);
+// The 25 characters of command k, braces included.
+std::string command(std::string_view block, int k);
+// The two digits of byte j (1..8) of command k.
+std::string byteOf(std::string_view block, int k, int j);
+// Bytes 1 and 2 of command k with the blank between ("00 B1"): what most
+// readers recognise a command by.
+std::string identity(std::string_view block, int k);
+// The first n commands, each with its following blank.
+std::string firstCommands(std::string_view block, int n);
+// Writes code over byte j of command k. Refused (false, block untouched)
+// unless code is two upper-case hex digits and both characters of the byte
+// exist, so a patch can never lengthen a block or misalign what follows.
+bool replaceByte(std::string& block, int k, int j, std::string_view code);
+// Exactly one command as the tool writes it: 25 characters, upper-case digits.
+bool isCommand(std::string_view text);
+
+}

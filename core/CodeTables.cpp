@@ -1,0 +1,77 @@
+#include "core/CodeTables.h"
+
+#include "core/Text.h"
+
+namespace trevalo::core {
+
+// The tables are small and regular, so they are computed rather than
+// stored; the exact-text checks below are what keep the results equal to
+// the tables (no "05", no "01", no " 5").
+
+namespace {
+
+constexpr int highestStream = 31;
+constexpr int highestButton = 36;
+constexpr int displayOff = 0x80;
+constexpr int displayOn = 0xC0;
+constexpr int buttonStep = 4;
+
+// A number written as the lists write it: "0", or digits without a leading
+// zero, at most two of them. -1 for anything else or above highest.
+int listedNumber(std::string_view text, int highest)
+{
+    if (text.empty() || text.size() > 2 || (text.size() == 2 && text[0] == '0'))
+        return -1;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value <= highest ? value : -1;
+}
+
+}
+
+std::string StreamByteToNumber(std::string_view text)
+{
+    if (text == "00")
+        return "nc";
+    if (text == "nc")
+        return "00";
+    // Number texts "10".."31" are also hex digits, but as codes 10..31 hex
+    // they fall outside both code ranges, so the two halves never collide.
+    const int code = hexByteValue(text);
+    const bool off = code >= displayOff && code <= displayOff + highestStream;
+    const bool on = code >= displayOn && code <= displayOn + highestStream;
+    if (off || on)
+        return std::to_string(code - (off ? displayOff : displayOn));
+    const int number = listedNumber(text, highestStream);
+    if (number >= 0)
+        return hexByte(displayOn + number);
+    return {};
+}
+
+std::string StreamNumberToByte(std::string_view text)
+{
+    if (text == "nc")
+        return "00";
+    const int number = listedNumber(text, highestStream);
+    return number >= 0 ? hexByte(displayOff + number) : std::string();
+}
+
+std::string ButtonByteToNumber(std::string_view code)
+{
+    const int value = hexByteValue(code);
+    if (value < buttonStep || value > buttonStep * highestButton || value % buttonStep != 0)
+        return {};
+    return std::to_string(value / buttonStep);
+}
+
+std::string ButtonNumberToByte(std::string_view number)
+{
+    const int value = listedNumber(number, highestButton);
+    return value >= 1 ? hexByte(buttonStep * value) : std::string();
+}
+
+}
