@@ -2,7 +2,9 @@
 
 #include "core/Block.h"
 
+#include <fstream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -324,6 +326,29 @@ TEST_F(Startup, LoadingRunsNoOperationAndTouchesNeitherClipboardNorMessages)
 {
     EXPECT_EQ(clipboard.sets + clipboard.clears, 0);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+}
+}
+
+namespace trevalo {
+namespace {
+
+std::string readGolden(const char* name)
+{
+    std::ifstream file(std::string(TREVALO_GOLDEN_DIR) + "/" + name, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// The whole window, every property of every control, as one text: any
+// change to the start-up state shows here line by line.
+TEST_F(Startup, WholeStateMatchesTheGoldenDump)
+{
+    const std::string golden = readGolden("startup.dump");
+    ASSERT_FALSE(golden.empty());
+    EXPECT_EQ(form.window().dumpState(), golden);
 }
 
 }
