@@ -76,7 +76,28 @@ Form1::Form1(ui::Clipboard& clipboard, ui::MessageBoxes& messages)
     , m_messages(messages)
 {
     buildDesign();
+    wireOperations();
     Form_Load();
+}
+
+// After the design values are in place, so that setting them ran nothing.
+void Form1::wireOperations()
+{
+    cboGPRM.on_click = [this] { cboGPRM_Click(); };
+    cboValue.on_click = [this] { cboValue_Click(); };
+    chkNone.on_click = [this] { chkNone_Click(); };
+    cboSelect.on_click = [this] { cboSelect_Click(); };
+    CboMenu.on_click = [this] { CboMenu_Click(); };
+    cboPGC.on_click = [this] { cboPGC_Click(); };
+    chkDummy.on_click = [this] { chkDummy_Click(); };
+    cboDummy.on_click = [this] { cboDummy_Click(); };
+    chkLinkCN.on_click = [this] { chkLinkCN_Click(); };
+    cboLinkCN.on_click = [this] { cboLinkCN_Click(); };
+    cmdCopy.on_click = [this] { cmdCopy_Click(); };
+    cmdCopy2.on_click = [this] { cmdCopy2_Click(); };
+    cmdCopy3.on_click = [this] { cmdCopy3_Click(); };
+    cmdPaste.on_click = [this] { cmdPaste_Click(); };
+    Command1.on_click = [this] { Command1_Click(); };
 }
 
 void Form1::buildDesign()

@@ -12,6 +12,10 @@
 #include "ui/TextBox.h"
 #include "ui/Window.h"
 
+#include <cstddef>
+#include <string>
+#include <string_view>
+
 namespace trevalo {
 
 // The main window: every control the author sees, the hidden controls that
@@ -33,6 +37,31 @@ public:
 
     void Form_Load();
     void Form_Unload();
+
+    // The guard register (RegisterGuard.cpp).
+    void cboGPRM_Click();
+    void cboValue_Click();
+    void chkNone_Click();
+
+    // The target PGC (TargetSelection.cpp).
+    void cboSelect_Click();
+    void CboMenu_Click();
+    void cboPGC_Click();
+
+    // The dummy skip and the cell link (DummySkip.cpp).
+    void chkDummy_Click();
+    void cboDummy_Click();
+    void chkLinkCN_Click();
+    void cboLinkCN_Click();
+
+    // Copying a block (Copy.cpp).
+    void cmdCopy_Click();
+    void cmdCopy2_Click();
+    void cmdCopy3_Click();
+
+    // Import from PgcEdit (Import.cpp).
+    void cmdPaste_Click();
+    void Command1_Click();
 
 private:
     ui::Clipboard& m_clipboard;
@@ -148,6 +177,23 @@ public:
 
 private:
     void buildDesign();
+    void wireOperations();
+
+    // The register digit of cboGPRM ("E" for "14"); empty for a number
+    // outside 0..15, which no command can name.
+    std::string registerDigit() const;
+    // The marker value of cboValue as two hex bytes ("30 39" for "12345");
+    // empty for a value outside 4096..65535, which would not fill two bytes.
+    std::string markerPair() const;
+    // The "if GPRM 0 is not the marker" test and "GPRM 0 := marker" set for
+    // every register, in front of the First Play jump (17 commands).
+    std::string allRegisterTests(std::string_view marker_pair) const;
+    // Line 4 of the trace instructions names where the breakpoint goes.
+    void setBreakpointTarget(std::string_view target);
+    // The block the post settings and the cell link edit.
+    ui::TextBox& currentBlock();
+    // The length of Text1's part in front of the First Play jump.
+    std::size_t firstPlayPrefix() const;
 };
 
 }

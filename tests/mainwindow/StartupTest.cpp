@@ -154,8 +154,9 @@ TEST_F(Startup, EveryControlHasItsKindContainerTextPlaceAndState)
         ASSERT_NE(c->container(), nullptr);
         EXPECT_EQ(c->container()->name(), e.container);
         EXPECT_EQ(c->displayText(), e.text);
-        if (c->kind() != K::MenuEntry)
+        if (c->kind() != K::MenuEntry) {
             EXPECT_EQ(c->place(), e.place);
+        }
         EXPECT_EQ(c->enabled(), e.enabled);
         EXPECT_EQ(c->visible(), e.visible);
     }
@@ -313,8 +314,9 @@ TEST_F(Startup, CautionShowsInsideItsFrameWithoutCoveringAnotherControl)
         return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
     };
     for (const Control* c : form.Frame3.children()) {
-        if (c != &form.Label32 && c->stacking() != Stacking::Lowered)
+        if (c != &form.Label32 && c->stacking() != Stacking::Lowered) {
             EXPECT_FALSE(overlaps(caution, c->place())) << c->name();
+        }
     }
     // chkNone lies over the frame in window coordinates.
     const Place frame = form.Frame3.place();

@@ -1,0 +1,192 @@
+#include "mainwindow/Form1.h"
+
+#include "core/Block.h"
+#include "core/Text.h"
+
+#include <optional>
+#include <vector>
+
+namespace trevalo {
+
+namespace {
+
+constexpr std::string_view rejected = "Invalid commands or no data found on clipboard.\r\nTry to copy them in PgcEdit again.";
+// Positions and counters of the blocks are one-byte line numbers and
+// 16-bit offsets; nothing longer is taken.
+constexpr std::size_t longest_import = 32767;
+constexpr int most_lines = 255;
+
+bool isSeparator(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// What was found where a command should stand, printable whatever the
+// clipboard held.
+std::string shown(std::string_view found)
+{
+    std::string text;
+    for (unsigned char c : found.substr(0, 25))
+        text += c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?';
+    return "\"" + text + "\"";
+}
+
+struct Parsed {
+    std::vector<std::string_view> commands;
+    std::string fault;
+};
+
+// The clipboard text as commands separated only by white space, or the
+// first fault found, naming the command it lies in.
+Parsed parseCommands(std::string_view text)
+{
+    Parsed parsed;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        if (isSeparator(text[pos])) {
+            ++pos;
+            continue;
+        }
+        const std::size_t number = parsed.commands.size() + 1;
+        const std::string_view candidate = text.substr(pos, 25);
+        if (!core::isCommand(candidate)) {
+            parsed.fault = "Command " + std::to_string(number)
+                + " is not of the form {71 00 00 03 00 05 00 00} (upper-case digits, single blanks): found "
+                + shown(candidate) + ".";
+            return parsed;
+        }
+        pos += 25;
+        if (pos < text.size() && !isSeparator(text[pos])) {
+            parsed.fault = "Command " + std::to_string(number)
+                + " is not followed by a blank or a line break: found " + shown(text.substr(pos, 1)) + " after it.";
+            return parsed;
+        }
+        parsed.commands.push_back(candidate);
+    }
+    return parsed;
+}
+
+std::string joined(const std::vector<std::string_view>& commands, std::string_view separator)
+{
+    std::string text;
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        if (i)
+            text += separator;
+        text += commands[i];
+    }
+    return text;
+}
+
+}
+
+void Form1::cmdPaste_Click()
+{
+    const std::string clip = m_clipboard.text();
+    if (clip.empty() || clip.front() != '{' || clip.back() != '}') {
+        m_messages.show(rejected, "Warning", ui::Buttons::Ok);
+        return;
+    }
+    if (clip.size() > longest_import) {
+        m_messages.show("The clipboard holds " + std::to_string(clip.size())
+                + " characters; Trevalo imports at most 32767.\r\nNothing was imported.",
+            "Import", ui::Buttons::Ok);
+        return;
+    }
+    const Parsed parsed = parseCommands(clip);
+    if (!parsed.fault.empty()) {
+        m_messages.show(std::string(rejected) + "\r\n" + parsed.fault, "Warning", ui::Buttons::Ok);
+        return;
+    }
+
+    const int none = chkNone.value();
+    const int dummy = chkDummy.value();
+    const bool splice = (none == ui::Unchecked || none == ui::Checked) && (dummy == ui::Unchecked || dummy == ui::Checked);
+    ui::TextBox& target = dummy == ui::Checked ? Text3 : Text2;
+    const int imported = static_cast<int>(parsed.commands.size());
+    const int last_line = core::commandCount(target.text()) + imported;
+    const std::string digit = registerDigit();
+    if (splice && last_line > most_lines) {
+        m_messages.show("With these " + std::to_string(imported) + " commands the block would have "
+                + std::to_string(last_line) + " lines; a block can have at most 255.\r\nNothing was imported.",
+            "Import", ui::Buttons::Ok);
+        return;
+    }
+    if (splice && none == ui::Unchecked && digit.empty()) {
+        m_messages.show("The guard register must be one of 0 to 15.\r\nNothing was imported.", "Import", ui::Buttons::Ok);
+        return;
+    }
+
+    txtCB.setText(clip);
+    txtText1.setText(Text1.text());
+    txtText2.setText(Text2.text());
+    txtText3.setText(Text3.text());
+    cmdCopy.setEnabled(true);
+    cmdCopy2.setEnabled(true);
+    cmdCopy3.setEnabled(true);
+    for (ui::ComboBox* list : { &cboAudio, &cboSubs, &cboAngle, &cboButton }) {
+        list->setBackColour(ui::colours::face);
+        list->setEnabled(false);
+    }
+
+    if (splice) {
+        const std::string& block = target.text();
+        const std::string guard_set
+            = none == ui::Unchecked ? "} {71 00 00 0" + digit + " 00 01 00 00} " : core::mid(block, 25, 28);
+        target.setText(core::left(block, 22) + core::hexByte(last_line) + guard_set + joined(parsed.commands, " ")
+            + core::right(block, 52));
+        chkLinkCN.setEnabled(false);
+        cboLinkCN.setEnabled(false);
+        cboLinkCN.setBackColour(ui::colours::face);
+    }
+    if (dummy == ui::Unchecked)
+        lblNC.setEnabled(false);
+
+    cmdPaste.setVisible(false);
+    cmdUndo.setVisible(true);
+    Label6.setVisible(false);
+    Label22.setEnabled(false);
+    for (ui::ComboBox* list : { &CboMenu, &cboPGC, &cboSelect }) {
+        list->setEnabled(false);
+        list->setBackColour(ui::colours::face);
+    }
+    cmdNote.setEnabled(false);
+    cboDummy.setEnabled(false);
+    cboDummy.setBackColour(ui::colours::face);
+    chkDummy.setEnabled(false);
+    OptTitle.setEnabled(false);
+    cboVmgTitle.setEnabled(false);
+    Label32.setEnabled(false);
+    cboGPRM.setEnabled(false);
+    cboGPRM.setBackColour(ui::colours::face);
+    chkNone.setEnabled(false);
+    cboValue.setBackColour(ui::colours::face);
+    cboValue.setEnabled(false);
+
+    std::string listing;
+    for (std::string_view command : parsed.commands) {
+        listing += command;
+        listing += "\r\n";
+    }
+
+    for (ui::Control* c : std::initializer_list<ui::Control*> { &Label29, &Label30, &Label9, &lblGPRM0, &Label20 })
+        c->setEnabled(false);
+    Frame1.setEnabled(false);
+    Frame10.setEnabled(true);
+    chkHighlight.setEnabled(true);
+    chkStreams.setEnabled(true);
+
+    m_messages.show(std::to_string(imported) + " Commands from PgcEdit:\r\n\r\n" + listing
+            + "\r\nEnsure that \"Automatically renumber GOTOs cmds upon insert/delete?\"\r\n is checked in PgcEdit's "
+              "Options before copying.",
+        "Import", ui::Buttons::Ok);
+}
+
+void Form1::Command1_Click()
+{
+    // A command and its two-character separator take 27 characters; 27 is
+    // odd, so no length falls exactly halfway.
+    const std::size_t length = txtCB.text().size();
+    m_messages.show(std::to_string((2 * length + 27) / 54), "", ui::Buttons::Ok);
+}
+
+}
