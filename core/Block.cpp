@@ -94,4 +94,31 @@ bool isCommand(std::string_view text)
     return true;
 }
 
+bool isStopCommand(std::string_view block, int k)
+{
+    return byteOf(block, k, 2) == "02" || identity(block, k) == "20 07";
+}
+
+bool moveGuardLine(std::string& block, int delta)
+{
+    const int line = hexByteValue(byteOf(block, 1, 8));
+    if (line < 0)
+        return false;
+    return replaceByte(block, 1, 8, hexByte(static_cast<long>(line) + delta));
+}
+
+void insertCommand(std::string& block, int k, std::string_view command)
+{
+    const std::size_t at = std::min(block.size(), static_cast<std::size_t>(commandStart(k) > 0 ? commandStart(k) - 1 : 0));
+    block.insert(at, std::string(command) + " ");
+}
+
+void removeCommand(std::string& block, int k)
+{
+    const long long start = commandStart(k);
+    if (start == 0 || start > static_cast<long long>(block.size()))
+        return;
+    block.erase(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(commandStride));
+}
+
 }

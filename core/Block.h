@@ -35,4 +35,17 @@ bool replaceByte(std::string& block, int k, int j, std::string_view code);
 // Exactly one command as the tool writes it: 25 characters, upper-case digits.
 bool isCommand(std::string_view text);
 
+// A command that ends a block's own work before its closing NOP: a Break
+// (byte 2 is "02") or a LinkCN ("20 07").
+bool isStopCommand(std::string_view block, int k);
+// Moves the guard test's target (byte 8 of command 1) by delta lines.
+// Refused (false, block untouched) when the line is not a readable byte or
+// would leave 00..FF.
+bool moveGuardLine(std::string& block, int delta);
+// Inserts command (25 characters) and a blank in front of command k, so the
+// commands from k on keep their order behind it.
+void insertCommand(std::string& block, int k, std::string_view command);
+// Removes command k with the blank behind it.
+void removeCommand(std::string& block, int k);
+
 }

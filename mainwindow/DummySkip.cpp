@@ -65,6 +65,8 @@ void Form1::chkDummy_Click()
         setBreakpointTarget("VTSM " + cboPGC.text() + ", LU , " + cboDummy.text());
         Label22.setCaption("VTSM " + cboPGC.text() + ", LU ,");
     }
+    // The menu block has moved; the highlight setting follows it.
+    chkHighlight_Click();
 }
 
 void Form1::cboDummy_Click()

@@ -98,6 +98,18 @@ void Form1::wireOperations()
     cmdCopy3.on_click = [this] { cmdCopy3_Click(); };
     cmdPaste.on_click = [this] { cmdPaste_Click(); };
     Command1.on_click = [this] { Command1_Click(); };
+    chkStreams.on_click = [this] { chkStreams_Click(); };
+    cboAudio.on_click = [this] { cboAudio_Click(); };
+    cboSubs.on_click = [this] { cboSubs_Click(); };
+    cboAngle.on_click = [this] { cboAngle_Click(); };
+    optOn.on_click = [this] { optOn_Click(); };
+    optOff.on_click = [this] { optOff_Click(); };
+    optNotSet.on_click = [this] { optNotSet_Click(); };
+    optForce.on_click = [this] { optForce_Click(); };
+    chkHighlight.on_click = [this] { chkHighlight_Click(); };
+    cboButton.on_click = [this] { cboButton_Click(); };
+    cmdUndo.on_click = [this] { cmdUndo_Click(); };
+    mnuReset.on_click = [this] { mnuReset_Click(); };
 }
 
 void Form1::buildDesign()

@@ -63,6 +63,24 @@ public:
     void cmdPaste_Click();
     void Command1_Click();
 
+    // The stream setting (Streams.cpp).
+    void chkStreams_Click();
+    void cboAudio_Click();
+    void cboSubs_Click();
+    void cboAngle_Click();
+    void optOn_Click();
+    void optOff_Click();
+    void optNotSet_Click();
+    void optForce_Click();
+
+    // The highlighted button (Highlight.cpp).
+    void chkHighlight_Click();
+    void cboButton_Click();
+
+    // Undo import (Undo.cpp) and Reset (Reset.cpp).
+    void cmdUndo_Click();
+    void mnuReset_Click();
+
 private:
     ui::Clipboard& m_clipboard;
     ui::MessageBoxes& m_messages;
@@ -194,6 +212,14 @@ private:
     ui::TextBox& currentBlock();
     // The length of Text1's part in front of the First Play jump.
     std::size_t firstPlayPrefix() const;
+
+    void adoptSetSTN(int k);
+    // Writes code into byte j of every SetSTN of the current block.
+    void writeStreamByte(int j, const std::string& code);
+    void enableSubPictureList(bool enabled);
+    // Undo and Reset ask first what becomes of the clipboard; false when
+    // the author cancels.
+    bool askAboutClipboard();
 };
 
 }
