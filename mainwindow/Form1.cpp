@@ -71,9 +71,10 @@ void holder(ui::TextBox& t, std::string text, Place place)
 
 }
 
-Form1::Form1(ui::Clipboard& clipboard, ui::MessageBoxes& messages)
+Form1::Form1(ui::Clipboard& clipboard, ui::MessageBoxes& messages, ui::ModalWindows& modals)
     : m_clipboard(clipboard)
     , m_messages(messages)
+    , m_modals(modals)
 {
     buildDesign();
     wireOperations();
@@ -110,6 +111,9 @@ void Form1::wireOperations()
     cboButton.on_click = [this] { cboButton_Click(); };
     cmdUndo.on_click = [this] { cmdUndo_Click(); };
     mnuReset.on_click = [this] { mnuReset_Click(); };
+    Log.on_click = [this] { Log_Click(); };
+    About.on_click = [this] { About_Click(); };
+    cmdNote.on_click = [this] { cmdNote_Click(); };
 }
 
 void Form1::buildDesign()

@@ -8,6 +8,7 @@
 #include "ui/Label.h"
 #include "ui/MenuEntry.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ModalWindows.h"
 #include "ui/OptionButton.h"
 #include "ui/TextBox.h"
 #include "ui/Window.h"
@@ -28,7 +29,7 @@ namespace trevalo {
 // later controls over earlier ones of the same container.
 class Form1 {
 public:
-    Form1(ui::Clipboard&, ui::MessageBoxes&);
+    Form1(ui::Clipboard&, ui::MessageBoxes&, ui::ModalWindows&);
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
@@ -81,9 +82,15 @@ public:
     void cmdUndo_Click();
     void mnuReset_Click();
 
+    // The secondary windows (SecondaryWindows.cpp).
+    void Log_Click();
+    void About_Click();
+    void cmdNote_Click();
+
 private:
     ui::Clipboard& m_clipboard;
     ui::MessageBoxes& m_messages;
+    ui::ModalWindows& m_modals;
 
     ui::Window form { "Form1", "Trevalo v1.55 ", 11010, 8430 };
 

@@ -3,6 +3,7 @@
 #include "ui/Control.h"
 
 #include <functional>
+#include <string>
 
 namespace trevalo::ui {
 
@@ -23,7 +24,26 @@ public:
             on_click();
     }
 
+    // Free text an operation keeps with the button.
+    const std::string& tag() const { return m_tag; }
+    void setTag(std::string tag)
+    {
+        if (m_tag == tag)
+            return;
+        m_tag = std::move(tag);
+        touch();
+    }
+
     std::function<void()> on_click;
+
+private:
+    void describeExtra(std::string& line) const override
+    {
+        if (!m_tag.empty())
+            line += " tag " + quoted(m_tag);
+    }
+
+    std::string m_tag;
 };
 
 }

@@ -27,6 +27,8 @@ std::string_view kindName(ControlKind kind)
         return "button";
     case ControlKind::MenuEntry:
         return "menu";
+    case ControlKind::Picture:
+        return "picture";
     }
     return "?";
 }

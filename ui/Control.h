@@ -13,7 +13,7 @@ namespace trevalo::ui {
 
 class Window;
 
-enum class ControlKind { Window, Frame, Label, TextBox, ComboBox, CheckBox, OptionButton, Button, MenuEntry };
+enum class ControlKind { Window, Frame, Label, TextBox, ComboBox, CheckBox, OptionButton, Button, MenuEntry, Picture };
 
 // Where a control sits in the stacking order of its container: drawn over the
 // frames it overlaps, or covered by the control above it (the focus sinks).

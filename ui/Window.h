@@ -2,6 +2,7 @@
 
 #include "ui/Control.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,9 @@ public:
 
     Control* focusedControl() const { return m_focus; }
     void setFocusedControl(Control*);
+
+    // A click on the window's own background, outside every control.
+    std::function<void()> on_click;
 
     // The whole window as text, one line per control sorted by name, then the
     // focus; tests compare it whole.

@@ -2,6 +2,10 @@
 
 #include "ui/Clipboard.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ModalWindows.h"
+#include "ui/Window.h"
+
+#include <functional>
 
 #include <deque>
 #include <string>
@@ -43,6 +47,21 @@ public:
 
     std::vector<Shown> shown;
     std::deque<ui::Answer> answers;
+};
+
+// Modal windows that record the windows shown and let a test act inside
+// each one (as a user would while it is open) before it closes.
+class FakeModalWindows final : public ui::ModalWindows {
+public:
+    void showModal(ui::Window& window) override
+    {
+        shown.push_back(window.name());
+        if (while_shown)
+            while_shown(window);
+    }
+
+    std::vector<std::string> shown;
+    std::function<void(ui::Window&)> while_shown;
 };
 
 }

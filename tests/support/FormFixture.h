@@ -16,7 +16,8 @@ class FormFixture : public ::testing::Test {
 protected:
     FakeClipboard clipboard;
     FakeMessageBoxes messages;
-    Form1 form { clipboard, messages };
+    FakeModalWindows modals;
+    Form1 form { clipboard, messages, modals };
 
     // Picks `item` from `list`; the item must be one of the list's.
     void pick(ui::ComboBox& list, std::string_view item)

@@ -1,0 +1,104 @@
+#include "windows/frmLog.h"
+
+#include "core/CommandListing.h"
+#include "mainwindow/Form1.h"
+
+namespace trevalo {
+
+namespace {
+
+constexpr std::string_view rule = "_____________________\r\n\r\n";
+constexpr std::string_view pre_commands = "\r\n\r\n********** pre commands:\r\n";
+
+}
+
+frmLog::frmLog(const Form1& main, ui::Clipboard& clipboard)
+    : m_main(main)
+    , m_clipboard(clipboard)
+{
+    txtLog.setPlace({ 120, 120, 9360, 5040 });
+    txtLog.setFont(ui::fonts::fixed);
+    txtLog.setLines(ui::Lines::Multi);
+    txtLog.setScrollBars(ui::ScrollBars::Both);
+    txtLog.setLocked(true);
+    Text1.setText("Text1");
+    Text1.setVisible(false);
+    Command3.setCaption("Insert [CODE] [/CODE] tags");
+    Command3.setTag("1");
+    Command3.setPlace({ 120, 5310, 3120, 390 });
+    Command1.setCaption("Copy to Clipboard");
+    Command1.setPlace({ 3360, 5310, 1920, 390 });
+    Command2.setCaption("Close");
+    Command2.setPlace({ 8280, 5310, 1200, 390 });
+    Command1.on_click = [this] { Command1_Click(); };
+    Command2.on_click = [this] { Command2_Click(); };
+    Command3.on_click = [this] { Command3_Click(); };
+    Form_Load();
+}
+
+void frmLog::Form_Load()
+{
+    BuildLog();
+}
+
+void frmLog::BuildLog()
+{
+    const Form1& main = m_main;
+    const bool dummy_block = main.Text3.visible();
+    std::string log = "Trevalo v1.55 log ";
+    log += main.chkStreams.enabled() ? "(After import)" : "(Before import)";
+    log += "\r\n";
+    log += rule;
+    log += "DVD flow upon insert:\r\n\r\n";
+    log += "1. " + main.Label3.caption() + "\r\n";
+    log += "2. " + main.Label8.caption() + "\r\n";
+    if (dummy_block)
+        log += "3. " + main.Label15.caption() + "\r\n";
+    if (main.chkLinkCN.value() == ui::Checked) {
+        // Without the dummy skip the cell link ends the target's own block,
+        // so the flow goes on from the target, not from the unused dummy.
+        if (dummy_block)
+            log += "4. " + main.Label15.caption() + "  > Cell " + main.cboLinkCN.text() + "\r\n";
+        else
+            log += "3. " + main.Label8.caption() + "  > Cell " + main.cboLinkCN.text() + "\r\n";
+    }
+    log += rule;
+    log += "VMG , First-Play PGC\r\n\r\n********** pre commands:\r\n";
+    log += core::DecodeCommands(main.Text1.text(), main.CboMenu.text());
+    log += "\r\n" + main.Label8.caption();
+    log += pre_commands;
+    log += core::DecodeCommands(main.Text2.text(), main.CboMenu.text());
+    if (dummy_block) {
+        log += "\r\n" + main.Label15.caption();
+        log += pre_commands;
+        log += core::DecodeCommands(main.Text3.text(), main.CboMenu.text());
+    }
+    txtLog.setText(std::move(log));
+}
+
+void frmLog::Command1_Click()
+{
+    m_clipboard.clear();
+    m_clipboard.setText(txtLog.text());
+}
+
+void frmLog::Command2_Click()
+{
+    form.setVisible(false);
+}
+
+void frmLog::Command3_Click()
+{
+    if (Command3.tag() == "1") {
+        Text1.setText(txtLog.text());
+        txtLog.setText("[CODE]\r\n" + Text1.text() + "[/CODE]");
+        Command3.setTag("0");
+        Command3.setCaption("Remove [CODE] [/CODE] tags");
+    } else {
+        txtLog.setText(Text1.text());
+        Command3.setTag("1");
+        Command3.setCaption("Insert [CODE] [/CODE] tags");
+    }
+}
+
+}
