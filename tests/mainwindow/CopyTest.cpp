@@ -1,0 +1,137 @@
+#include "support/FormFixture.h"
+
+#include <string>
+#include <vector>
+
+namespace trevalo {
+namespace {
+
+using testing::FakeClipboard;
+using testing::FormFixture;
+
+// Message boxes that note what the clipboard held while each box was open.
+class ClipboardWitness final : public ui::MessageBoxes {
+public:
+    explicit ClipboardWitness(const FakeClipboard& clipboard)
+        : m_clipboard(clipboard)
+    {
+    }
+
+    ui::Answer show(std::string_view prompt, std::string_view title, ui::Buttons buttons) override
+    {
+        shown.push_back({ std::string(prompt), std::string(title), buttons, m_clipboard.contents });
+        return ui::Answer::Ok;
+    }
+
+    struct Shown {
+        std::string prompt;
+        std::string title;
+        ui::Buttons buttons;
+        std::string clipboard;
+    };
+    std::vector<Shown> shown;
+
+private:
+    const FakeClipboard& m_clipboard;
+};
+
+class Copy : public FormFixture {
+protected:
+    ClipboardWitness witness { clipboard };
+    Form1 window { clipboard, witness, modals };
+
+    void importCommand()
+    {
+        clipboard.contents = "{71 00 00 03 00 05 00 00}";
+        click(window.cmdPaste);
+        ASSERT_TRUE(window.cmdUndo.visible());
+        witness.shown.clear();
+    }
+};
+
+const std::string imported_text2 = "{00 B1 00 0E 00 00 00 05} {71 00 00 0E 00 01 00 00} {71 00 00 03 00 05 00 00} "
+                                   "{00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}";
+
+TEST_F(Copy, EachButtonPutsItsBlockOnTheClipboardSilentlyByDefault)
+{
+    click(window.chkDummy);
+    importCommand();
+    ASSERT_TRUE(window.cmdCopy3.usable());
+
+    click(window.cmdCopy);
+    EXPECT_EQ(clipboard.contents, "{00 B1 00 0E 00 00 00 03} {30 06 00 01 01 83 00 00} {00 00 00 00 00 00 00 00}");
+    EXPECT_EQ(clipboard.clears, 1);
+    EXPECT_EQ(clipboard.sets, 1);
+
+    click(window.cmdCopy2);
+    EXPECT_EQ(clipboard.contents, "{00 B1 00 0E 00 00 00 03} {20 04 00 00 00 00 00 06} {00 00 00 00 00 00 00 00}");
+
+    click(window.cmdCopy3);
+    EXPECT_EQ(clipboard.contents, imported_text2);
+    EXPECT_EQ(clipboard.clears, 3);
+    EXPECT_EQ(clipboard.sets, 3);
+    EXPECT_TRUE(witness.shown.empty());
+}
+
+TEST_F(Copy, FirstPlayInstructionsComeBeforeTheClipboardChanges)
+{
+    importCommand();
+    click(window.chkdisable);
+    click(window.cmdCopy);
+    ASSERT_EQ(witness.shown.size(), 1u);
+    EXPECT_EQ(witness.shown[0].prompt,
+        "1. Select [******** pre commands:] label in First Play PGC.\r\n2. Ctrl + Shift + V (Paste After).");
+    EXPECT_EQ(witness.shown[0].title, "Paste Instructions");
+    EXPECT_EQ(witness.shown[0].buttons, ui::Buttons::Ok);
+    EXPECT_EQ(witness.shown[0].clipboard, "{71 00 00 03 00 05 00 00}");
+    EXPECT_EQ(clipboard.contents, "{00 B1 00 0E 00 00 00 03} {30 06 00 01 01 83 00 00} {00 00 00 00 00 00 00 00}");
+}
+
+TEST_F(Copy, MenuInstructionsNameTheTargetAfterTheClipboardChanged)
+{
+    importCommand();
+    click(window.chkdisable);
+    click(window.cmdCopy2);
+    ASSERT_EQ(witness.shown.size(), 1u);
+    EXPECT_EQ(witness.shown[0].prompt,
+        "1. Select [******** pre commands:] label in VTSM 1 Root Menu.\r\n2. Ctrl + Shift + V (Paste After).");
+    EXPECT_EQ(witness.shown[0].title, "Paste Instructions");
+    EXPECT_EQ(witness.shown[0].buttons, ui::Buttons::Ok);
+    EXPECT_EQ(witness.shown[0].clipboard, imported_text2);
+}
+
+TEST_F(Copy, TitleInstructionsNameTheTitle)
+{
+    pick(window.cboSelect, "Title");
+    pick(window.cboPGC, "5");
+    importCommand();
+    click(window.chkdisable);
+    click(window.cmdCopy2);
+    ASSERT_EQ(witness.shown.size(), 1u);
+    EXPECT_EQ(witness.shown[0].prompt,
+        "1. Select [******** pre commands:] label in Title 5.\r\n2. Ctrl + Shift + V (Paste After).");
+}
+
+TEST_F(Copy, DummySuccessorInstructionsNameItAfterTheClipboardChanged)
+{
+    click(window.chkDummy);
+    pick(window.cboDummy, "12");
+    importCommand();
+    click(window.chkdisable);
+    click(window.cmdCopy3);
+    ASSERT_EQ(witness.shown.size(), 1u);
+    EXPECT_EQ(witness.shown[0].prompt,
+        "1. Select [******** pre commands:] label in VTSM 1, LU , 12.\r\n2. Ctrl + Shift + V (Paste After).");
+    EXPECT_EQ(witness.shown[0].title, "Paste Instructions");
+    EXPECT_EQ(witness.shown[0].clipboard, imported_text2);
+    EXPECT_EQ(clipboard.contents, imported_text2);
+
+    click(window.chkdisable);
+    click(window.cmdCopy);
+    click(window.cmdCopy2);
+    click(window.cmdCopy3);
+    EXPECT_EQ(witness.shown.size(), 1u);
+}
+
+}
+}
