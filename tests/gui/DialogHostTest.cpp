@@ -1,0 +1,150 @@
+#include "gui/BoundForm1.h"
+
+#include "ui/Button.h"
+#include "ui/Label.h"
+#include "ui/Window.h"
+#include "ui/qt/DialogHost.h"
+#include "ui/qt/QtModalWindows.h"
+#include "windows/Note.h"
+#include "windows/frmAbout.h"
+#include "windows/frmLog.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace trevalo::testing {
+namespace {
+
+using ui::qt::DialogHost;
+
+// Opens a window model through the real modal seam and, once its dialog is
+// up, acts in it as a user would. The user's actions must close it.
+class DialogHostTest : public ::testing::Test {
+protected:
+    void showModal(ui::Window& window, const std::function<void(DialogHost&)>& user)
+    {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = dynamic_cast<DialogHost*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            opened = true;
+            user(*dialog);
+            if (dialog->isVisible()) {
+                still_open = true;
+                dialog->close();
+            }
+        });
+        modals.showModal(window);
+    }
+
+    static void click(DialogHost& dialog, const ui::Control& control)
+    {
+        QTest::mouseClick(dialog.binding().widgetFor(control), Qt::LeftButton);
+    }
+
+    ui::qt::QtModalWindows modals;
+    bool opened = false;
+    bool still_open = false;
+};
+
+TEST_F(DialogHostTest, TheCautionWindowClosesThroughItsOkButton)
+{
+    Note note;
+    showModal(note.window(), [&](DialogHost& dialog) {
+        EXPECT_TRUE(dialog.isModal());
+        EXPECT_EQ(dialog.windowTitle(), "Caution");
+        EXPECT_EQ(dialog.client().size(), QSize(320, 124));
+        EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+        EXPECT_FALSE(dialog.windowFlags() & Qt::WindowContextHelpButtonHint);
+        EXPECT_EQ(qobject_cast<QPushButton*>(dialog.binding().widgetFor(note.cmdOK))->text(), "OK");
+        click(dialog, note.cmdOK);
+    });
+    EXPECT_TRUE(opened);
+    EXPECT_FALSE(still_open);
+}
+
+TEST_F(DialogHostTest, EscapeLeavesTheWindowOpen)
+{
+    Note note;
+    showModal(note.window(), [&](DialogHost& dialog) {
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        EXPECT_TRUE(dialog.isVisible());
+    });
+    EXPECT_TRUE(still_open);
+}
+
+TEST_F(DialogHostTest, TheAboutWindowShowsTheIconAndClosesOnABackgroundClick)
+{
+    frmAbout about;
+    showModal(about.window(), [&](DialogHost& dialog) {
+        auto* picture = qobject_cast<QLabel*>(dialog.binding().widgetFor(about.Picture1));
+        ASSERT_NE(picture, nullptr);
+        EXPECT_FALSE(picture->pixmap().isNull());
+        EXPECT_EQ(picture->pixmap().size(), QSize(32, 32));
+
+        // On a label is not on the background.
+        QTest::mouseClick(dialog.binding().widgetFor(about.lblTitle), Qt::LeftButton);
+        EXPECT_TRUE(dialog.isVisible());
+        QTest::mouseClick(&dialog.client(), Qt::LeftButton, {}, QPoint(4, dialog.client().height() - 4));
+    });
+    EXPECT_FALSE(still_open);
+}
+
+TEST_F(DialogHostTest, TheLogWindowShowsItsReportAndClosesThroughClose)
+{
+    BoundForm1 bound;
+    frmLog log(bound.form, bound.clipboard);
+    showModal(log.window(), [&](DialogHost& dialog) {
+        auto* report = qobject_cast<QPlainTextEdit*>(dialog.binding().widgetFor(log.txtLog));
+        ASSERT_NE(report, nullptr);
+        EXPECT_TRUE(report->isReadOnly());
+        EXPECT_EQ(report->lineWrapMode(), QPlainTextEdit::NoWrap);
+        EXPECT_EQ(report->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        // The report's CR LF line ends show as lines, not as stray characters.
+        EXPECT_EQ(report->document()->firstBlock().text(), "Trevalo v1.55 log (Before import)");
+        EXPECT_FALSE(report->toPlainText().contains('\r'));
+        EXPECT_TRUE(report->toPlainText().contains("DVD flow upon insert:"));
+        click(dialog, log.Command2);
+    });
+    EXPECT_FALSE(still_open);
+}
+
+TEST_F(DialogHostTest, TheWindowBehindCatchesUpBeforeOneOpens)
+{
+    Note note;
+    bool dialog_was_up = true;
+    modals.on_before_show = [&] { dialog_was_up = QApplication::activeModalWidget() != nullptr; };
+    showModal(note.window(), [&](DialogHost& dialog) { click(dialog, note.cmdOK); });
+    EXPECT_FALSE(dialog_was_up);
+}
+
+// The main window opens its secondary windows through the seam it is given;
+// with the Qt one, choosing About in the menu shows the About window.
+TEST_F(DialogHostTest, TheMainWindowsMenuOpensTheAboutWindow)
+{
+    FakeClipboard clipboard;
+    FakeMessageBoxes messages;
+    Form1 form { clipboard, messages, modals };
+    ui::qt::MainWindowHost host { form.window() };
+    host.show();
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = dynamic_cast<DialogHost*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        dialog->close();
+    });
+    host.binding().actionFor(form.About)->trigger();
+    EXPECT_EQ(title, "About ");
+}
+
+}
+}

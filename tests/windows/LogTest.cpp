@@ -1,0 +1,232 @@
+#include "support/FormFixture.h"
+
+#include "windows/frmLog.h"
+
+#include <string>
+
+namespace trevalo {
+namespace {
+
+using testing::FormFixture;
+
+class Log : public FormFixture {
+protected:
+    void paste(const std::string& text)
+    {
+        clipboard.contents = text;
+        click(form.cmdPaste);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        ASSERT_EQ(messages.shown[0].title, "Import");
+        messages.shown.clear();
+    }
+};
+
+const std::string startup_report = "Trevalo v1.55 log (Before import)\r\n"
+                                   "_____________________\r\n"
+                                   "\r\n"
+                                   "DVD flow upon insert:\r\n"
+                                   "\r\n"
+                                   "1. First Play PGC\r\n"
+                                   "2. VTSM 1 Root Menu\r\n"
+                                   "_____________________\r\n"
+                                   "\r\n"
+                                   "VMG , First-Play PGC\r\n"
+                                   "\r\n"
+                                   "********** pre commands:\r\n"
+                                   "[00 B1 00 0E 00 00 00 03]  1  if ( gprm(14) != 0 ) then { Goto line 3 }\r\n"
+                                   "[30 06 00 01 01 83 00 00]  2  (JumpSS) Jump to VTSM 1, Root Menu (TTN 1)\r\n"
+                                   "[00 00 00 00 00 00 00 00]  3  NOP\r\n"
+                                   "\r\n"
+                                   "\r\n"
+                                   "VTSM 1 Root Menu\r\n"
+                                   "\r\n"
+                                   "********** pre commands:\r\n"
+                                   "[00 B1 00 0E 00 00 00 04]  1  if ( gprm(14) != 0 ) then { Goto line 4 }\r\n"
+                                   "[71 00 00 0E 00 01 00 00]  2  Set gprm(14) =(mov) 1\r\n"
+                                   "[00 02 00 00 00 00 00 00]  3  Break\r\n"
+                                   "[00 00 00 00 00 00 00 00]  4  NOP\r\n"
+                                   "\r\n";
+
+TEST_F(Log, StartUpReport)
+{
+    frmLog log(form, clipboard);
+    EXPECT_EQ(log.txtLog.text(), startup_report);
+    EXPECT_EQ(log.window().caption(), "Log");
+    EXPECT_EQ(log.Command3.caption(), "Insert [CODE] [/CODE] tags");
+    EXPECT_EQ(log.Command3.tag(), "1");
+    EXPECT_EQ(log.Command1.caption(), "Copy to Clipboard");
+    EXPECT_EQ(log.Command2.caption(), "Close");
+    EXPECT_EQ(log.Text1.text(), "Text1");
+    EXPECT_FALSE(log.Text1.visible());
+}
+
+TEST_F(Log, DummySkipAndCellLinkGiveAFourLineFlowAndThreeListings)
+{
+    click(form.chkDummy);
+    click(form.chkLinkCN);
+    pick(form.cboLinkCN, "3");
+    frmLog log(form, clipboard);
+    EXPECT_EQ(log.txtLog.text(),
+        "Trevalo v1.55 log (Before import)\r\n"
+        "_____________________\r\n"
+        "\r\n"
+        "DVD flow upon insert:\r\n"
+        "\r\n"
+        "1. First Play PGC\r\n"
+        "2. VTSM 1 Root Menu\r\n"
+        "3. VTSM 1, LU , 6\r\n"
+        "4. VTSM 1, LU , 6  > Cell 3\r\n"
+        "_____________________\r\n"
+        "\r\n"
+        "VMG , First-Play PGC\r\n"
+        "\r\n"
+        "********** pre commands:\r\n"
+        "[00 B1 00 0E 00 00 00 03]  1  if ( gprm(14) != 0 ) then { Goto line 3 }\r\n"
+        "[30 06 00 01 01 83 00 00]  2  (JumpSS) Jump to VTSM 1, Root Menu (TTN 1)\r\n"
+        "[00 00 00 00 00 00 00 00]  3  NOP\r\n"
+        "\r\n"
+        "\r\n"
+        "VTSM 1 Root Menu\r\n"
+        "\r\n"
+        "********** pre commands:\r\n"
+        "[00 B1 00 0E 00 00 00 03]  1  if ( gprm(14) != 0 ) then { Goto line 3 }\r\n"
+        "[20 04 00 00 00 00 00 06]  2  LinkPGCN PGC 6\r\n"
+        "[00 00 00 00 00 00 00 00]  3  NOP\r\n"
+        "\r\n"
+        "\r\n"
+        "VTSM 1, LU , 6\r\n"
+        "\r\n"
+        "********** pre commands:\r\n"
+        "[00 B1 00 0E 00 00 00 04]  1  if ( gprm(14) != 0 ) then { Goto line 4 }\r\n"
+        "[71 00 00 0E 00 01 00 00]  2  Set gprm(14) =(mov) 1\r\n"
+        "[20 07 00 00 00 00 00 03]  3  LinkCN Cell 3\r\n"
+        "[00 00 00 00 00 00 00 00]  4  NOP\r\n"
+        "\r\n");
+}
+
+TEST_F(Log, CellLinkWithoutTheDummySkipNamesTheMenuInItsThirdLine)
+{
+    click(form.chkLinkCN);
+    pick(form.cboLinkCN, "12");
+    frmLog log(form, clipboard);
+    const std::string& text = log.txtLog.text();
+    EXPECT_NE(text.find("1. First Play PGC\r\n"
+                        "2. VTSM 1 Root Menu\r\n"
+                        "3. VTSM 1 Root Menu  > Cell 12\r\n"
+                        "_____________________\r\n"),
+        std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("4. "), std::string::npos);
+    EXPECT_NE(text.find("[20 07 00 00 00 00 00 0C]  3  LinkCN Cell 12\r\n"), std::string::npos) << text;
+}
+
+TEST_F(Log, AfterImportTheReportListsThePostSettings)
+{
+    pick(form.cboPGC, "3");
+    pick(form.CboMenu, "Chapter Menu");
+    paste("{71 00 00 03 00 05 00 00}");
+    click(form.chkStreams);
+    pick(form.cboAudio, "2");
+    click(form.optOn);
+    pick(form.cboSubs, "5");
+    click(form.chkHighlight);
+    pick(form.cboButton, "3");
+
+    frmLog log(form, clipboard);
+    EXPECT_EQ(log.txtLog.text(),
+        "Trevalo v1.55 log (After import)\r\n"
+        "_____________________\r\n"
+        "\r\n"
+        "DVD flow upon insert:\r\n"
+        "\r\n"
+        "1. First Play PGC\r\n"
+        "2. VTSM 3 Chapter Menu\r\n"
+        "_____________________\r\n"
+        "\r\n"
+        "VMG , First-Play PGC\r\n"
+        "\r\n"
+        "********** pre commands:\r\n"
+        "[00 B1 00 0E 00 00 00 03]  1  if ( gprm(14) != 0 ) then { Goto line 3 }\r\n"
+        "[30 06 00 01 03 87 00 00]  2  (JumpSS) Jump to VTSM 3, Chapter Menu (TTN 1)\r\n"
+        "[00 00 00 00 00 00 00 00]  3  NOP\r\n"
+        "\r\n"
+        "\r\n"
+        "VTSM 3 Chapter Menu\r\n"
+        "\r\n"
+        "********** pre commands:\r\n"
+        "[00 B1 00 0E 00 00 00 07]  1  if ( gprm(14) != 0 ) then { Goto line 7 }\r\n"
+        "[71 00 00 0E 00 01 00 00]  2  Set gprm(14) =(mov) 1\r\n"
+        "[71 00 00 03 00 05 00 00]  3  Set gprm(3) =(mov) 5\r\n"
+        "[51 00 00 82 C5 00 00 00]  4  (SetSTN) Set Audio stream = 2 ; Set Sub-picture stream = 5, on ; \r\n"
+        "[56 00 00 00 0C 00 00 00]  5  (SetHL_BTN) Set Highlighted Button =(mov) 3072 (button 3)\r\n"
+        "[00 02 00 00 00 00 00 00]  6  Break\r\n"
+        "[00 00 00 00 00 00 00 00]  7  NOP\r\n"
+        "\r\n");
+}
+
+TEST_F(Log, TagsInsertedThenRemovedGiveTheReportBackExactly)
+{
+    frmLog log(form, clipboard);
+    click(log.Command3);
+    EXPECT_EQ(log.txtLog.text(), "[CODE]\r\n" + startup_report + "[/CODE]");
+    EXPECT_EQ(log.Text1.text(), startup_report);
+    EXPECT_EQ(log.Command3.caption(), "Remove [CODE] [/CODE] tags");
+    EXPECT_EQ(log.Command3.tag(), "0");
+
+    click(log.Command3);
+    EXPECT_EQ(log.txtLog.text(), startup_report);
+    EXPECT_EQ(log.Command3.caption(), "Insert [CODE] [/CODE] tags");
+    EXPECT_EQ(log.Command3.tag(), "1");
+
+    click(log.Command3);
+    EXPECT_EQ(log.txtLog.text(), "[CODE]\r\n" + startup_report + "[/CODE]");
+}
+
+TEST_F(Log, CopyPutsTheReportAsShownOnTheClipboard)
+{
+    clipboard.contents = "old";
+    frmLog log(form, clipboard);
+    click(log.Command1);
+    EXPECT_EQ(clipboard.contents, startup_report);
+
+    click(log.Command3);
+    click(log.Command1);
+    EXPECT_EQ(clipboard.contents, "[CODE]\r\n" + startup_report + "[/CODE]");
+    EXPECT_EQ(clipboard.sets, 2);
+}
+
+TEST_F(Log, CloseHidesTheWindow)
+{
+    frmLog log(form, clipboard);
+    ASSERT_TRUE(log.window().visible());
+    click(log.Command2);
+    EXPECT_FALSE(log.window().visible());
+}
+
+TEST_F(Log, TheMenuEntryOpensAFreshlyBuiltWindowEachTime)
+{
+    std::string seen_text;
+    std::string seen_caption;
+    modals.while_shown = [&](ui::Window& window) {
+        auto* text = dynamic_cast<ui::TextBox*>(window.find("txtLog"));
+        auto* tags = dynamic_cast<ui::Button*>(window.find("Command3"));
+        ASSERT_NE(text, nullptr);
+        ASSERT_NE(tags, nullptr);
+        seen_text = text->text();
+        seen_caption = tags->caption();
+        tags->click();
+    };
+    click(form.Log);
+    ASSERT_EQ(modals.shown, (std::vector<std::string> { "frmLog" }));
+    EXPECT_EQ(seen_text, startup_report);
+
+    // The tags inserted while it was open are gone the next time.
+    click(form.Log);
+    EXPECT_EQ(modals.shown.size(), 2u);
+    EXPECT_EQ(seen_text, startup_report);
+    EXPECT_EQ(seen_caption, "Insert [CODE] [/CODE] tags");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+}
+}
