@@ -4,7 +4,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev \
-            fonts-liberation2 xvfb xauth imagemagick
+            fonts-liberation2 xvfb xauth x11-utils imagemagick
 
 .PHONY: all deps configure build run test bench screenshot clean
 
@@ -43,7 +43,7 @@ test: build
 
 # The README's screenshot of the main window, taken under Xvfb.
 screenshot: build
-	@scripts/screenshot.sh $(BUILD_DIR)/trevalo docs/main-window.png
+	@scripts/screenshot.sh docs/main-window.png $(BUILD_DIR)/trevalo
 
 clean:
 	@rm -rf $(BUILD_DIR)

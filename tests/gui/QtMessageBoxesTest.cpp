@@ -3,7 +3,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScreen>
 #include <QTest>
+#include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -93,6 +96,51 @@ TEST_F(QtMessageBoxesTest, TheWindowBehindCatchesUpBeforeTheBoxOpens)
     answer(Buttons::Ok, press(QMessageBox::Ok));
     EXPECT_EQ(catch_ups, 1);
     EXPECT_FALSE(box_was_up);
+}
+
+// A large import lists hundreds of commands; the box must stay on screen
+// and still show every line, so it scrolls.
+TEST_F(QtMessageBoxesTest, ATallPromptScrollsInsteadOfOutgrowingTheScreen)
+{
+    std::string prompt = "255 Commands from PgcEdit:\r\n\r\n";
+    for (int i = 0; i < 255; ++i)
+        prompt += "{71 00 00 03 00 05 00 00}\r\n";
+    prompt += "\r\nlast line";
+    int shown_height = 0;
+    int available = 0;
+    QString shown_text;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        available = dialog->screen()->availableGeometry().height();
+        shown_height = dialog->frameGeometry().height();
+        auto* view = dialog->findChild<QPlainTextEdit*>(QStringLiteral("prompt"));
+        ASSERT_NE(view, nullptr);
+        shown_text = view->toPlainText();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    EXPECT_EQ(boxes.show(prompt, "Import", Buttons::Ok), Answer::Ok);
+    EXPECT_GT(shown_height, 0);
+    EXPECT_LE(shown_height, available);
+    EXPECT_TRUE(shown_text.startsWith("255 Commands from PgcEdit:\n\n{71 00 00 03 00 05 00 00}\n"));
+    EXPECT_TRUE(shown_text.endsWith("\nlast line"));
+    EXPECT_EQ(shown_text.count("{71"), 255);
+}
+
+TEST_F(QtMessageBoxesTest, ATallQuestionStillAnswersTheButtonPressed)
+{
+    std::string prompt(2000, 'x');
+    for (int i = 0; i < 300; ++i)
+        prompt += "\r\nline";
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            if (button->text().remove('&') == "No")
+                button->click();
+        }
+    });
+    EXPECT_EQ(boxes.show(prompt, "Warning", Buttons::YesNoCancel), Answer::No);
 }
 
 }

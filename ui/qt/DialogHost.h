@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ui/qt/WindowBinding.h"
+
+#include <QDialog>
+
+#include <memory>
+
+namespace trevalo::ui {
+class Window;
+}
+
+namespace trevalo::ui::qt {
+
+// A secondary window shown as a modal dialog: the model's caption, its client
+// size fixed, a close button only, a menu bar when the model has entries.
+// Its controls come from the generic binding; it closes when the model hides
+// its window or the user closes it. Escape does not close it: the model's
+// windows close through their own buttons.
+class DialogHost final : public QDialog {
+public:
+    explicit DialogHost(Window& window, QWidget* parent = nullptr);
+    ~DialogHost() override;
+
+    WindowBinding& binding() { return *m_binding; }
+    QWidget& client() { return *m_client; }
+
+protected:
+    void keyPressEvent(QKeyEvent*) override;
+
+private:
+    QWidget* m_client;
+    std::unique_ptr<WindowBinding> m_binding;
+};
+
+}

@@ -1,0 +1,19 @@
+#include "ui/qt/Images.h"
+
+#include "ui/qt/WindowIcon.h"
+
+#include <algorithm>
+
+namespace trevalo::ui::qt {
+
+QPixmap Images::pixmap(std::string_view name, QSize size)
+{
+    int side = std::min(size.width(), size.height());
+    if (side <= 0)
+        return {};
+    if (name == "trevalo")
+        return QPixmap::fromImage(WindowIcon::draw(side));
+    return {};
+}
+
+}

@@ -1,0 +1,59 @@
+#include "ui/qt/MainWindowHost.h"
+
+#include "ui/Window.h"
+#include "ui/qt/WindowIcon.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace trevalo::ui::qt {
+
+MainWindowHost::MainWindowHost(Window& window, QWidget* parent)
+    : QMainWindow(parent)
+    , m_client(new QWidget(this))
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowIcon(WindowIcon::icon());
+    setCentralWidget(m_client);
+    m_binding = std::make_unique<WindowBinding>(window, *m_client, WindowBinding::hasMenuEntries(window) ? menuBar() : nullptr);
+
+    // The client area is the model's; the menu bar comes on top of it and
+    // the window keeps exactly that size.
+    m_client->setFixedSize(m_binding->scale().size(window.clientWidth(), window.clientHeight()));
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+}
+
+MainWindowHost::~MainWindowHost() = default;
+
+void MainWindowHost::closeEvent(QCloseEvent* event)
+{
+    if (on_close)
+        on_close();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindowHost::showEvent(QShowEvent* event)
+{
+    if (!m_centred) {
+        m_centred = true;
+        centreOnScreen();
+    }
+    QMainWindow::showEvent(event);
+}
+
+void MainWindowHost::centreOnScreen()
+{
+    QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    QRect area = screen->availableGeometry();
+    QSize outer = frameGeometry().size().expandedTo(size());
+    move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
+}
+
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ui/ModalWindows.h"
+
+#include <functional>
+
+namespace trevalo::ui::qt {
+
+// Shows a secondary window model as a modal dialog over the active window,
+// and returns once it has closed. Each call builds the dialog afresh, as the
+// model's windows are.
+class QtModalWindows final : public ModalWindows {
+public:
+    void showModal(Window& window) override;
+
+    // Runs before a window opens, so the window behind it shows what the
+    // operation has done so far.
+    std::function<void()> on_before_show;
+};
+
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "ui/Control.h"
+#include "ui/qt/PixelScale.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <unordered_map>
+
+class QAction;
+class QMenuBar;
+class QObject;
+class QString;
+class QWidget;
+
+namespace trevalo::ui {
+class MenuEntry;
+class Window;
+}
+
+namespace trevalo::ui::qt {
+
+// Binds a window model to Qt widgets, generically by control kind: one widget
+// per control under the host's client widget, one action per menu entry on the
+// host's menu bar. User events (clicks, picks, a click on the window's
+// background) go to the model's own setters and on_click, then mirror()
+// copies the model back onto the widgets, and closes the window once the
+// model has hidden it. It decides nothing
+// about what an event means, and it owns neither the model nor the host; the
+// widgets it makes belong to the client widget.
+class WindowBinding {
+public:
+    // `menu_bar` may be null for a window without menu entries.
+    WindowBinding(Window& window, QWidget& client, QMenuBar* menu_bar);
+    ~WindowBinding();
+    WindowBinding(const WindowBinding&) = delete;
+    WindowBinding& operator=(const WindowBinding&) = delete;
+
+    // Copies every control changed since the last mirror onto its widget,
+    // touching only properties that differ, with the widget's signals
+    // blocked; moves the keyboard focus when the model's focus moved.
+    void mirror();
+
+    QWidget* widgetFor(const Control&) const;
+    QAction* actionFor(const MenuEntry&) const;
+    // The control a widget (or a part of one, such as a list's drop-down)
+    // belongs to, or null.
+    Control* controlFor(const QWidget*) const;
+
+    static bool hasMenuEntries(const Window&);
+
+    Window& window() const { return m_window; }
+    QWidget& client() const { return m_client; }
+    const PixelScale& scale() const { return m_scale; }
+
+private:
+    class BackgroundClicks;
+
+    struct Entry {
+        QWidget* widget = nullptr;
+        QAction* action = nullptr;
+        std::uint64_t mirrored_revision = 0;
+        bool stale = true;
+        bool stacked = false;
+        Stacking applied_stacking = Stacking::Normal;
+    };
+
+    void create(Control&);
+    QWidget* parentWidgetFor(const Control&);
+    void connectEvents(Control&, Entry&);
+    void forward(Control&, const std::function<void()>& act);
+    void userTyped(Control&, const QString&);
+    void userFocused(QWidget*);
+
+    void mirrorWindow();
+    void mirrorControl(Control&, Entry&);
+    void mirrorAction(Control&, Entry&);
+    void mirrorCommon(Control&, Entry&);
+    void mirrorKind(Control&, QWidget&);
+    void mirrorFocus();
+
+    Window& m_window;
+    QWidget& m_client;
+    QMenuBar* m_menu_bar;
+    PixelScale m_scale;
+    // Owns every signal connection, so none outlives the binding.
+    std::unique_ptr<QObject> m_context;
+    std::unique_ptr<BackgroundClicks> m_background;
+    std::unordered_map<const Control*, Entry> m_entries;
+    std::unordered_map<const QWidget*, Control*> m_controls;
+    const Control* m_mirrored_focus = nullptr;
+};
+
+}
