@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes a screenshot of a program's first top-level window under a virtual
 # X display: scripts/screenshot.sh OUTPUT.png PROGRAM [ARGS...]
+# SHOT_WINDOW picks the window by the start of its title (default: Trevalo).
 # Extra environment (QT_SCALE_FACTOR, say) passes through to the program.
 set -euo pipefail
 out=$1
@@ -13,7 +14,7 @@ program=$!
 trap 'kill $program 2>/dev/null || true' EXIT
 for _ in $(seq 50); do
     sleep 0.2
-    id=$(xwininfo -root -tree | awk '/"Trevalo|"Log"|"About|"Caution"/ && $1 ~ /^0x/ { print $1 }' | tail -n 1)
+    id=$(xwininfo -root -tree | awk -v title="\"${SHOT_WINDOW:-Trevalo}" 'index($0, title) && $1 ~ /^0x/ { print $1 }' | tail -n 1)
     [ -n "$id" ] && break
 done
 [ -n "${id:-}" ] || { echo "no window appeared" >&2; exit 1; }

@@ -1,0 +1,80 @@
+// Puts the main window (and, for some scenes, a secondary window) on screen
+// in a state worth a screenshot: `trevalo_scene imported`. The state is
+// reached through the model's own operations, as a user would reach it.
+
+#include "mainwindow/Form1.h"
+#include "support/FakePlatform.h"
+#include "ui/qt/DialogHost.h"
+#include "ui/qt/MainWindowHost.h"
+#include "windows/frmAbout.h"
+#include "windows/frmLog.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+using namespace trevalo;
+
+namespace {
+
+void pick(ui::ComboBox& list, const char* item)
+{
+    list.pick(*list.indexOf(item));
+}
+
+void importTrace(Form1& form, testing::FakeClipboard& clipboard)
+{
+    pick(form.cboPGC, "3");
+    pick(form.CboMenu, "Chapter Menu");
+    clipboard.contents = "{71 00 00 05 00 07 00 00}\r\n{71 00 00 08 30 39 00 00}\r\n{51 00 00 82 C5 00 00 00}";
+    form.cmdPaste.click();
+    form.chkStreams.click();
+    form.chkHighlight.click();
+    pick(form.cboButton, "4");
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setApplicationName(QStringLiteral("Trevalo"));
+    const std::string scene = argc > 1 ? argv[1] : "startup";
+
+    testing::FakeClipboard clipboard;
+    testing::FakeMessageBoxes messages;
+    testing::FakeModalWindows modals;
+    Form1 form(clipboard, messages, modals);
+    if (scene == "imported" || scene == "log") {
+        importTrace(form, clipboard);
+    } else if (scene == "dummy") {
+        form.chkDummy.click();
+        form.chkLinkCN.click();
+        form.chkNone.click();
+    } else if (scene != "startup" && scene != "about") {
+        std::fprintf(stderr, "scenes: startup, imported, dummy, log, about\n");
+        return 2;
+    }
+
+    ui::qt::MainWindowHost host(form.window());
+    host.show();
+
+    std::unique_ptr<frmLog> log;
+    std::unique_ptr<frmAbout> about;
+    std::unique_ptr<ui::qt::DialogHost> dialog;
+    if (scene == "log") {
+        log = std::make_unique<frmLog>(form, clipboard);
+        dialog = std::make_unique<ui::qt::DialogHost>(log->window(), &host);
+    } else if (scene == "about") {
+        about = std::make_unique<frmAbout>();
+        dialog = std::make_unique<ui::qt::DialogHost>(about->window(), &host);
+    }
+    if (dialog)
+        QTimer::singleShot(0, dialog.get(), [&] { dialog->show(); });
+    return app.exec();
+}
