@@ -7,6 +7,7 @@ namespace trevalo {
 namespace {
 
 using testing::FormFixture;
+using namespace testing::expected;
 using ui::Colour;
 
 class DummySkip : public FormFixture {
@@ -31,14 +32,7 @@ protected:
     }
 };
 
-constexpr Colour yellow = Colour::rgb(255, 255, 192);
-constexpr Colour face = Colour::of(ui::SystemColour::ButtonFace);
-constexpr Colour window_text = Colour::of(ui::SystemColour::WindowText);
 
-const std::string first_play = "{00 B1 00 0E 00 00 00 03} {30 06 00 01 01 83 00 00} {00 00 00 00 00 00 00 00}";
-const std::string menu_block
-    = "{00 B1 00 0E 00 00 00 04} {71 00 00 0E 00 01 00 00} {00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}";
-const std::string link_block = "{00 B1 00 0E 00 00 00 03} {20 04 00 00 00 00 00 06} {00 00 00 00 00 00 00 00}";
 
 TEST_F(DummySkip, OnMovesTheMenuBlockToTheThirdBlockAndOffBringsItBack)
 {

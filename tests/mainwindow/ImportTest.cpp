@@ -8,11 +8,13 @@ namespace trevalo {
 namespace {
 
 using testing::FormFixture;
+using namespace testing::expected;
 using ui::Colour;
 
 class Import : public FormFixture {
 protected:
-    void paste(std::string text)
+    // Offers `text` to the import, whatever the import makes of it.
+    void offer(std::string text)
     {
         clipboard.contents = std::move(text);
         click(form.cmdPaste);
@@ -34,18 +36,13 @@ protected:
     }
 };
 
-constexpr Colour face = Colour::of(ui::SystemColour::ButtonFace);
-
-const std::string first_play = "{00 B1 00 0E 00 00 00 03} {30 06 00 01 01 83 00 00} {00 00 00 00 00 00 00 00}";
-const std::string menu_block
-    = "{00 B1 00 0E 00 00 00 04} {71 00 00 0E 00 01 00 00} {00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}";
 const std::string warning = "Invalid commands or no data found on clipboard.\r\nTry to copy them in PgcEdit again.";
 const std::string renumber_advice = "Ensure that \"Automatically renumber GOTOs cmds upon insert/delete?\"\r\n"
                                     " is checked in PgcEdit's Options before copying.";
 
 TEST_F(Import, OneCommandIsSplicedBehindTheGuardAndListed)
 {
-    paste("{71 00 00 03 00 05 00 00}");
+    offer("{71 00 00 03 00 05 00 00}");
     EXPECT_EQ(form.Text2.text(),
         "{00 B1 00 0E 00 00 00 05} {71 00 00 0E 00 01 00 00} {71 00 00 03 00 05 00 00} "
         "{00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}");
@@ -73,7 +70,7 @@ TEST_F(Import, TypicalUseEndsWithTheGuardTestNamingTheClosingNop)
     EXPECT_EQ(form.Text1.text(), "{00 B1 00 0E 00 00 00 03} {30 06 00 01 03 87 00 00} {00 00 00 00 00 00 00 00}");
     EXPECT_EQ(form.Label8.caption(), "VTSM 3 Chapter Menu");
 
-    paste("{71 00 00 01 00 02 00 00} {71 00 00 02 00 07 00 00} {51 00 00 81 C2 00 00 00}");
+    offer("{71 00 00 01 00 02 00 00} {71 00 00 02 00 07 00 00} {51 00 00 81 C2 00 00 00}");
     // Seven commands: the test goes to line 7, the NOP.
     EXPECT_EQ(form.Text2.text(),
         "{00 B1 00 0E 00 00 00 07} {71 00 00 0E 00 01 00 00} {71 00 00 01 00 02 00 00} "
@@ -87,7 +84,7 @@ TEST_F(Import, TypicalUseEndsWithTheGuardTestNamingTheClosingNop)
 
 TEST_F(Import, ImportedStateLocksTheSettingsAndOpensCopyAndPostSettings)
 {
-    paste("{71 00 00 03 00 05 00 00}");
+    offer("{71 00 00 03 00 05 00 00}");
     EXPECT_FALSE(form.cmdPaste.visible());
     EXPECT_TRUE(form.cmdUndo.visible());
     EXPECT_FALSE(form.Label6.visible());
@@ -113,7 +110,7 @@ TEST_F(Import, ImportedStateLocksTheSettingsAndOpensCopyAndPostSettings)
 TEST_F(Import, CommandsSeparatedByAnyWhiteSpaceAreSplicedWithSingleBlanks)
 {
     const std::string text = "{71 00 00 01 00 02 00 00}\r\n{71 00 00 02 00 07 00 00}\t \n\n{51 00 00 81 C2 00 00 00}";
-    paste(text);
+    offer(text);
     EXPECT_EQ(form.Text2.text(),
         "{00 B1 00 0E 00 00 00 07} {71 00 00 0E 00 01 00 00} {71 00 00 01 00 02 00 00} "
         "{71 00 00 02 00 07 00 00} {51 00 00 81 C2 00 00 00} {00 02 00 00 00 00 00 00} "
@@ -133,7 +130,7 @@ TEST_F(Import, WithTheDummySkipTheSpliceGoesIntoTheThirdBlock)
         = "{00 B1 00 0E 00 00 00 03} {20 04 00 00 00 00 00 06} {00 00 00 00 00 00 00 00}";
     ASSERT_EQ(form.Text2.text(), link_block);
 
-    paste("{71 00 00 01 00 02 00 00}\r\n{71 00 00 02 00 07 00 00}");
+    offer("{71 00 00 01 00 02 00 00}\r\n{71 00 00 02 00 07 00 00}");
     EXPECT_EQ(form.Text2.text(), link_block);
     EXPECT_EQ(form.Text3.text(),
         "{00 B1 00 0E 00 00 00 06} {71 00 00 0E 00 01 00 00} {71 00 00 01 00 02 00 00} "
@@ -149,7 +146,7 @@ TEST_F(Import, WithTheDummySkipTheSpliceGoesIntoTheThirdBlock)
 TEST_F(Import, SpliceSetsTheChosenGuardRegister)
 {
     pick(form.cboGPRM, "3");
-    paste("{71 00 00 0E 00 05 00 00}");
+    offer("{71 00 00 0E 00 05 00 00}");
     EXPECT_EQ(form.Text2.text(),
         "{00 B1 00 03 00 00 00 05} {71 00 00 03 00 01 00 00} {71 00 00 0E 00 05 00 00} "
         "{00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}");
@@ -158,7 +155,7 @@ TEST_F(Import, SpliceSetsTheChosenGuardRegister)
 TEST_F(Import, AllRegistersCheckKeepsTheResetOfGprm0)
 {
     click(form.chkNone);
-    paste("{71 00 00 01 00 02 00 00} {71 00 00 02 00 07 00 00}");
+    offer("{71 00 00 01 00 02 00 00} {71 00 00 02 00 07 00 00}");
     EXPECT_EQ(form.Text2.text(),
         "{00 B1 00 00 30 39 00 06} {71 00 00 00 00 00 00 00} {71 00 00 01 00 02 00 00} "
         "{71 00 00 02 00 07 00 00} {00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}");
@@ -168,7 +165,7 @@ TEST_F(Import, AllRegistersCheckWithTheDummySkip)
 {
     click(form.chkNone);
     click(form.chkDummy);
-    paste("{71 00 00 01 00 02 00 00} {71 00 00 02 00 07 00 00}");
+    offer("{71 00 00 01 00 02 00 00} {71 00 00 02 00 07 00 00}");
     EXPECT_EQ(form.Text2.text(), "{00 B1 00 00 30 39 00 03} {20 04 00 00 00 00 00 06} {00 00 00 00 00 00 00 00}");
     EXPECT_EQ(form.Text3.text(),
         "{00 B1 00 00 30 39 00 06} {71 00 00 00 00 00 00 00} {71 00 00 01 00 02 00 00} "
@@ -244,7 +241,7 @@ TEST_F(Import, LineNumbersStayOneByte)
     EXPECT_EQ(shown.title, "Import");
 
     messages.shown.clear();
-    paste(commands(251));
+    offer(commands(251));
     const std::string& block = form.Text2.text();
     EXPECT_EQ(block.substr(0, 78), "{00 B1 00 0E 00 00 00 FF} {71 00 00 0E 00 01 00 00} {71 00 00 01 00 02 00 00} ");
     EXPECT_EQ(block.substr(block.size() - 77),
@@ -263,7 +260,7 @@ TEST_F(Import, SpareButtonEstimatesTheImportedCommands)
     EXPECT_EQ(messages.shown[0].buttons, ui::Buttons::Ok);
 
     // 79 characters: 2.93 commands of 27.
-    paste("{71 00 00 01 00 02 00 00}\r\n{71 00 00 02 00 07 00 00}\r\n{51 00 00 81 C2 00 00 00}");
+    offer("{71 00 00 01 00 02 00 00}\r\n{71 00 00 02 00 07 00 00}\r\n{51 00 00 81 C2 00 00 00}");
     messages.shown.clear();
     click(form.Command1);
     ASSERT_EQ(messages.shown.size(), 1u);

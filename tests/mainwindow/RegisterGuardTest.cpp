@@ -7,17 +7,12 @@ namespace trevalo {
 namespace {
 
 using testing::FormFixture;
+using namespace testing::expected;
 using ui::Colour;
 
 class RegisterGuard : public FormFixture { };
 
-constexpr Colour yellow = Colour::rgb(255, 255, 192);
-constexpr Colour face = Colour::of(ui::SystemColour::ButtonFace);
 
-const std::string first_play = "{00 B1 00 0E 00 00 00 03} {30 06 00 01 01 83 00 00} {00 00 00 00 00 00 00 00}";
-const std::string menu_block
-    = "{00 B1 00 0E 00 00 00 04} {71 00 00 0E 00 01 00 00} {00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}";
-const std::string link_block = "{00 B1 00 0E 00 00 00 03} {20 04 00 00 00 00 00 06} {00 00 00 00 00 00 00 00}";
 
 // The sixteen register tests of the all-registers check, each going to line 19.
 const std::string sixteen_tests

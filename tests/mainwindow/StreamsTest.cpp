@@ -6,30 +6,17 @@ namespace trevalo {
 namespace {
 
 using testing::FormFixture;
+using namespace testing::expected;
 using ui::Colour;
 
-constexpr Colour yellow = Colour::rgb(255, 255, 192);
-constexpr Colour magenta = Colour::rgb(255, 0, 255);
-constexpr Colour face = Colour::of(ui::SystemColour::ButtonFace);
-constexpr Colour button_text = Colour::of(ui::SystemColour::ButtonText);
 
 const std::string trace = "{71 00 00 03 00 05 00 00}";
 // Text2 right after importing `trace`.
 const std::string imported = "{00 B1 00 0E 00 00 00 05} {71 00 00 0E 00 01 00 00} {71 00 00 03 00 05 00 00} "
                              "{00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}";
-const std::string link_block = "{00 B1 00 0E 00 00 00 03} {20 04 00 00 00 00 00 06} {00 00 00 00 00 00 00 00}";
 
 class Streams : public FormFixture {
 protected:
-    void paste(const std::string& text)
-    {
-        clipboard.contents = text;
-        click(form.cmdPaste);
-        ASSERT_EQ(messages.shown.size(), 1u);
-        ASSERT_EQ(messages.shown[0].title, "Import");
-        messages.shown.clear();
-    }
-
     // Selects a sub-picture mode by the only way a user has: with the
     // setting on, then switched off again (the selection stays).
     void preselect(ui::OptionButton& mode)

@@ -8,6 +8,7 @@ namespace trevalo {
 namespace {
 
 using testing::FormFixture;
+using namespace testing::expected;
 using ui::Colour;
 
 class TargetSelection : public FormFixture {
@@ -32,10 +33,7 @@ protected:
     }
 };
 
-constexpr Colour yellow = Colour::rgb(255, 255, 192);
 
-const std::string menu_block
-    = "{00 B1 00 0E 00 00 00 04} {71 00 00 0E 00 01 00 00} {00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}";
 
 // The seventeen commands in front of the First Play jump in the all-registers check, marker 12345.
 const std::string all_registers_prefix

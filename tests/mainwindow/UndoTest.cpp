@@ -9,30 +9,15 @@ using testing::FakeClipboard;
 using testing::FakeMessageBoxes;
 using testing::FakeModalWindows;
 using testing::FormFixture;
+using namespace testing::expected;
 using ui::Colour;
 
-constexpr Colour yellow = Colour::rgb(255, 255, 192);
-constexpr Colour face = Colour::of(ui::SystemColour::ButtonFace);
-constexpr Colour button_text = Colour::of(ui::SystemColour::ButtonText);
 
-const std::string first_play = "{00 B1 00 0E 00 00 00 03} {30 06 00 01 01 83 00 00} {00 00 00 00 00 00 00 00}";
-const std::string menu_block
-    = "{00 B1 00 0E 00 00 00 04} {71 00 00 0E 00 01 00 00} {00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}";
-const std::string link_block = "{00 B1 00 0E 00 00 00 03} {20 04 00 00 00 00 00 06} {00 00 00 00 00 00 00 00}";
 const std::string trace = "{71 00 00 03 00 05 00 00}\r\n{71 00 00 04 00 01 00 00}";
 const std::string question = "Do you want to clear the clipboard? [Recommended]";
 
 class Undo : public FormFixture {
 protected:
-    void paste(const std::string& text)
-    {
-        clipboard.contents = text;
-        click(form.cmdPaste);
-        ASSERT_EQ(messages.shown.size(), 1u);
-        ASSERT_EQ(messages.shown[0].title, "Import");
-        messages.shown.clear();
-    }
-
     void undo(ui::Answer answer)
     {
         messages.answers.push_back(answer);

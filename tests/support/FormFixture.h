@@ -1,10 +1,12 @@
 #pragma once
 
 #include "mainwindow/Form1.h"
+#include "support/Expected.h"
 #include "support/FakePlatform.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <string_view>
 
 namespace trevalo::testing {
@@ -25,6 +27,17 @@ protected:
         auto index = list.indexOf(item);
         ASSERT_TRUE(index.has_value()) << list.name() << " has no item " << item;
         list.pick(*index);
+    }
+
+    // Imports `trace` as the author does, expecting it accepted; the
+    // import's message is taken off the record.
+    void paste(const std::string& trace)
+    {
+        clipboard.contents = trace;
+        click(form.cmdPaste);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        ASSERT_EQ(messages.shown[0].title, "Import");
+        messages.shown.clear();
     }
 
     template<typename Clickable>

@@ -9,17 +9,7 @@ namespace {
 
 using testing::FormFixture;
 
-class Log : public FormFixture {
-protected:
-    void paste(const std::string& text)
-    {
-        clipboard.contents = text;
-        click(form.cmdPaste);
-        ASSERT_EQ(messages.shown.size(), 1u);
-        ASSERT_EQ(messages.shown[0].title, "Import");
-        messages.shown.clear();
-    }
-};
+class Log : public FormFixture { };
 
 const std::string startup_report = "Trevalo v1.55 log (Before import)\r\n"
                                    "_____________________\r\n"
