@@ -38,12 +38,28 @@ run: build
 	fi
 	@$(BUILD_DIR)/trevalo
 
+# The model and its tests are built a second time with AddressSanitizer and
+# UndefinedBehaviorSanitizer; the first report of either fails the run.
+SANITIZE_DIR ?= build-asan
+
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	@echo "The model and its tests under AddressSanitizer and UndefinedBehaviorSanitizer, in $(SANITIZE_DIR):"
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTREVALO_GUI=OFF -DTREVALO_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+# Builds the benchmarks (Release, in their own build directory) and prints
+# one table: the model's operations, start-up against a bare Qt window on
+# the offscreen platform and Xvfb, and event-to-paint latency.
+BENCH_DIR ?= build-bench
+bench: deps
+	@JOBS=$(JOBS) bench/run.sh $(BENCH_DIR)
 
 # The README's screenshot of the main window, taken under Xvfb.
 screenshot: build
 	@scripts/screenshot.sh docs/main-window.png $(BUILD_DIR)/trevalo
 
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(BENCH_DIR)

@@ -47,5 +47,10 @@ bool moveGuardLine(std::string& block, int delta);
 void insertCommand(std::string& block, int k, std::string_view command);
 // Removes command k with the blank behind it.
 void removeCommand(std::string& block, int k);
+// Removes the commands whose byte 1 is `kind` that stand before the first
+// stop command, lowering the guard line once for each so it still names
+// the closing NOP. That is where the post settings put their commands;
+// whatever an import brought in behind a stop command of its own stays.
+void removeBeforeStop(std::string& block, std::string_view kind);
 
 }

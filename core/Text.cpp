@@ -90,24 +90,4 @@ std::string hexByte(long value)
     return out;
 }
 
-static int upperHexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-int hexByteValue(std::string_view twoChars)
-{
-    if (twoChars.size() != 2)
-        return -1;
-    const int high = upperHexDigit(twoChars[0]);
-    const int low = upperHexDigit(twoChars[1]);
-    if (high < 0 || low < 0)
-        return -1;
-    return high * 16 + low;
-}
-
 }

@@ -34,9 +34,29 @@ std::string hex(long value);
 // A byte as written in a command: "03", "0C", "FF"; "" outside 0..255, so a
 // caller patching a block with it is refused and leaves the block alone.
 std::string hexByte(long value);
+// The value of one upper-case hex digit, or -1.
+constexpr int upperHexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 // The value of exactly two upper-case hex digits, or -1 for any other text.
 // Lower case is refused on purpose: the notation is upper-case and every
-// comparison on a block is exact.
-int hexByteValue(std::string_view twoChars);
+// comparison on a block is exact. Inline, as every read of a command byte
+// goes through it and the log reads thousands of them at once.
+constexpr int hexByteValue(std::string_view twoChars)
+{
+    if (twoChars.size() != 2)
+        return -1;
+    const int high = upperHexDigit(twoChars[0]);
+    const int low = upperHexDigit(twoChars[1]);
+    if (high < 0 || low < 0)
+        return -1;
+    return high * 16 + low;
+}
 
 }

@@ -56,10 +56,7 @@ void Form1::chkHighlight_Click()
         if (txtOriginalHL.text().empty()) {
             // Also runs while the setting is already off (the dummy skip and
             // Reset call it directly); then it clears out any SetHL_BTN.
-            for (int k = 1; k <= n; ++k) {
-                if (isSetHL(text, k) && core::moveGuardLine(text, -1))
-                    core::removeCommand(text, k);
-            }
+            core::removeBeforeStop(text, "56");
         } else {
             for (int k = 1; k <= n; ++k) {
                 if (isSetHL(text, k)) {

@@ -90,14 +90,7 @@ void Form1::chkStreams_Click()
                         + core::mid(text, core::commandStride * k);
             }
         } else {
-            // Every SetSTN goes, and the guard line falls by one for each,
-            // so it still names the closing NOP.
-            for (int k = 1; k <= core::commandCount(text);) {
-                if (isSetSTN(text, k) && core::moveGuardLine(text, -1))
-                    core::removeCommand(text, k);
-                else
-                    ++k;
-            }
+            core::removeBeforeStop(text, "51");
         }
         block.setText(std::move(text));
         // The remembered command belongs to this switch-on only; keeping it

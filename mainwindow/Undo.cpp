@@ -49,7 +49,6 @@ void Form1::cmdUndo_Click()
             Label22.setEnabled(false);
             cboDummy.setEnabled(false);
         }
-        cmdNote.setEnabled(true);
     } else if (domain == "VMGM") {
         reopen(cboPGC);
         chkHighlight.setEnabled(true);
@@ -64,6 +63,10 @@ void Form1::cmdUndo_Click()
                 label->setEnabled(true);
         }
     }
+    // Import disabled the caution button whatever the target. For a VMGM or
+    // Title target it is hidden now, but it shows again with the next menu
+    // picked for a VTSM target, and nothing else would enable it then.
+    cmdNote.setEnabled(true);
 
     Frame1.setEnabled(true);
     Frame10.setEnabled(false);

@@ -164,9 +164,10 @@ TEST_F(Highlight, LineNumberStaysTwoUpperCaseDigits)
 // A trace that itself holds a Break: the inserted command goes before the
 // first stop command, and switching off removes every SetHL_BTN of the
 // block, lowering the guard line once for each.
-TEST_F(Highlight, InsertionGoesBeforeTheFirstStopAndRemovalTakesEverySetHlBtn)
+TEST_F(Highlight, InsertionGoesBeforeTheFirstStopAndRemovalKeepsWhatStandsBehindIt)
 {
     paste("{00 02 00 00 00 00 00 00} {56 00 00 00 0C 00 00 00}");
+    const std::string imported = form.Text2.text();
     click(form.chkHighlight);
     EXPECT_EQ(form.chkHLflag.value(), 0);
     EXPECT_EQ(form.Text2.text(),
@@ -174,9 +175,10 @@ TEST_F(Highlight, InsertionGoesBeforeTheFirstStopAndRemovalTakesEverySetHlBtn)
         "{00 02 00 00 00 00 00 00} {56 00 00 00 0C 00 00 00} {00 02 00 00 00 00 00 00} "
         "{00 00 00 00 00 00 00 00}");
     click(form.chkHighlight);
-    EXPECT_EQ(form.Text2.text(),
-        "{00 B1 00 0E 00 00 00 05} {71 00 00 0E 00 01 00 00} {00 02 00 00 00 00 00 00} "
-        "{00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}");
+    EXPECT_EQ(form.Text2.text(), imported);
+    EXPECT_EQ(imported,
+        "{00 B1 00 0E 00 00 00 06} {71 00 00 0E 00 01 00 00} {00 02 00 00 00 00 00 00} "
+        "{56 00 00 00 0C 00 00 00} {00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}");
 }
 
 TEST_F(Highlight, ABlockWithoutAStopCommandGetsNoCommand)

@@ -375,9 +375,13 @@ TEST_F(Streams, WithTheCellLinkTheCommandGoesBeforeTheLinkCn)
 // A trace that itself holds a Break: the command goes before the first stop
 // command and nothing behind it is lost; switching off then removes every
 // SetSTN of the block, the imported one after the Break included.
-TEST_F(Streams, InsertionGoesBeforeTheFirstStopAndRemovalTakesEverySetStn)
+// A trace may bring its own stop command (a JumpTT has "02" as its second
+// byte too); the setting works in front of it and never touches what the
+// trace put behind it.
+TEST_F(Streams, InsertionGoesBeforeTheFirstStopAndRemovalKeepsWhatStandsBehindIt)
 {
     paste("{00 02 00 00 00 00 00 00} {51 00 00 81 00 00 00 00}");
+    const std::string imported = form.Text2.text();
     click(form.chkStreams);
     EXPECT_EQ(form.chkAudioFlag.value(), 0);
     EXPECT_EQ(form.Text2.text(),
@@ -385,9 +389,10 @@ TEST_F(Streams, InsertionGoesBeforeTheFirstStopAndRemovalTakesEverySetStn)
         "{00 02 00 00 00 00 00 00} {51 00 00 81 00 00 00 00} {00 02 00 00 00 00 00 00} "
         "{00 00 00 00 00 00 00 00}");
     click(form.chkStreams);
-    EXPECT_EQ(form.Text2.text(),
-        "{00 B1 00 0E 00 00 00 05} {71 00 00 0E 00 01 00 00} {00 02 00 00 00 00 00 00} "
-        "{00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}");
+    EXPECT_EQ(form.Text2.text(), imported);
+    EXPECT_EQ(imported,
+        "{00 B1 00 0E 00 00 00 06} {71 00 00 0E 00 01 00 00} {00 02 00 00 00 00 00 00} "
+        "{51 00 00 81 00 00 00 00} {00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}");
 }
 
 TEST_F(Streams, ABlockWithoutAStopCommandGetsNoCommand)
