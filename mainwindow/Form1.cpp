@@ -79,41 +79,53 @@ Form1::Form1(ui::Clipboard& clipboard, ui::MessageBoxes& messages, ui::ModalWind
     buildDesign();
     wireOperations();
     Form_Load();
+    refreshChecks();
+}
+
+template<typename Operation>
+std::function<void()> Form1::event(Operation operation)
+{
+    return [this, operation] {
+        ++m_event_depth;
+        (this->*operation)();
+        if (--m_event_depth == 0)
+            refreshChecks();
+    };
 }
 
 // After the design values are in place, so that setting them ran nothing.
 void Form1::wireOperations()
 {
-    cboGPRM.on_click = [this] { cboGPRM_Click(); };
-    cboValue.on_click = [this] { cboValue_Click(); };
-    chkNone.on_click = [this] { chkNone_Click(); };
-    cboSelect.on_click = [this] { cboSelect_Click(); };
-    CboMenu.on_click = [this] { CboMenu_Click(); };
-    cboPGC.on_click = [this] { cboPGC_Click(); };
-    chkDummy.on_click = [this] { chkDummy_Click(); };
-    cboDummy.on_click = [this] { cboDummy_Click(); };
-    chkLinkCN.on_click = [this] { chkLinkCN_Click(); };
-    cboLinkCN.on_click = [this] { cboLinkCN_Click(); };
-    cmdCopy.on_click = [this] { cmdCopy_Click(); };
-    cmdCopy2.on_click = [this] { cmdCopy2_Click(); };
-    cmdCopy3.on_click = [this] { cmdCopy3_Click(); };
-    cmdPaste.on_click = [this] { cmdPaste_Click(); };
-    Command1.on_click = [this] { Command1_Click(); };
-    chkStreams.on_click = [this] { chkStreams_Click(); };
-    cboAudio.on_click = [this] { cboAudio_Click(); };
-    cboSubs.on_click = [this] { cboSubs_Click(); };
-    cboAngle.on_click = [this] { cboAngle_Click(); };
-    optOn.on_click = [this] { optOn_Click(); };
-    optOff.on_click = [this] { optOff_Click(); };
-    optNotSet.on_click = [this] { optNotSet_Click(); };
-    optForce.on_click = [this] { optForce_Click(); };
-    chkHighlight.on_click = [this] { chkHighlight_Click(); };
-    cboButton.on_click = [this] { cboButton_Click(); };
-    cmdUndo.on_click = [this] { cmdUndo_Click(); };
-    mnuReset.on_click = [this] { mnuReset_Click(); };
-    Log.on_click = [this] { Log_Click(); };
-    About.on_click = [this] { About_Click(); };
-    cmdNote.on_click = [this] { cmdNote_Click(); };
+    cboGPRM.on_click = event(&Form1::cboGPRM_Click);
+    cboValue.on_click = event(&Form1::cboValue_Click);
+    chkNone.on_click = event(&Form1::chkNone_Click);
+    cboSelect.on_click = event(&Form1::cboSelect_Click);
+    CboMenu.on_click = event(&Form1::CboMenu_Click);
+    cboPGC.on_click = event(&Form1::cboPGC_Click);
+    chkDummy.on_click = event(&Form1::chkDummy_Click);
+    cboDummy.on_click = event(&Form1::cboDummy_Click);
+    chkLinkCN.on_click = event(&Form1::chkLinkCN_Click);
+    cboLinkCN.on_click = event(&Form1::cboLinkCN_Click);
+    cmdCopy.on_click = event(&Form1::cmdCopy_Click);
+    cmdCopy2.on_click = event(&Form1::cmdCopy2_Click);
+    cmdCopy3.on_click = event(&Form1::cmdCopy3_Click);
+    cmdPaste.on_click = event(&Form1::cmdPaste_Click);
+    Command1.on_click = event(&Form1::Command1_Click);
+    chkStreams.on_click = event(&Form1::chkStreams_Click);
+    cboAudio.on_click = event(&Form1::cboAudio_Click);
+    cboSubs.on_click = event(&Form1::cboSubs_Click);
+    cboAngle.on_click = event(&Form1::cboAngle_Click);
+    optOn.on_click = event(&Form1::optOn_Click);
+    optOff.on_click = event(&Form1::optOff_Click);
+    optNotSet.on_click = event(&Form1::optNotSet_Click);
+    optForce.on_click = event(&Form1::optForce_Click);
+    chkHighlight.on_click = event(&Form1::chkHighlight_Click);
+    cboButton.on_click = event(&Form1::cboButton_Click);
+    cmdUndo.on_click = event(&Form1::cmdUndo_Click);
+    mnuReset.on_click = event(&Form1::mnuReset_Click);
+    Log.on_click = event(&Form1::Log_Click);
+    About.on_click = event(&Form1::About_Click);
+    cmdNote.on_click = event(&Form1::cmdNote_Click);
 }
 
 void Form1::buildDesign()
@@ -249,6 +261,13 @@ void Form1::buildDesign()
     chkdisable.setCaption("Disable Paste Instructions Message");
     chkdisable.setPlace({ 240, 5160, 3015, 240 });
     chkdisable.setValue(ui::Checked);
+    // Between the post settings and the copy buttons, where a line of text
+    // covers nothing; shown only while a check finds something.
+    lblNotice.setPlace({ 3360, 5160, 7455, 255 });
+    lblNotice.setFont(fonts::sans_bold);
+    lblNotice.setForeColour(ui::Colour::rgb(176, 0, 0));
+    lblNotice.setWordWrap(false);
+    lblNotice.setVisible(false);
     stepDigit(Label11, "6", { 750, 5505, 240, 360 });
     cmdCopy.setCaption("Copy to Clipboard");
     cmdCopy.setPlace({ 1110, 5505, 1650, 360 });

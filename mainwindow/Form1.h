@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Checker.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
 #include "ui/Clipboard.h"
@@ -16,6 +17,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace trevalo {
 
@@ -35,6 +37,14 @@ public:
 
     ui::Window& window() { return form; }
     const ui::Window& window() const { return form; }
+
+    // The checks of the blocks run after every event and show in lblNotice
+    // and the blocks' tooltips; they never change a block. Off, the window
+    // behaves exactly as without them.
+    enum class Checks { On, Off };
+    void setChecks(Checks);
+    // What the checks find in the window as it stands, worst first.
+    std::vector<core::Finding> findings() const;
 
     void Form_Load();
     void Form_Unload();
@@ -168,6 +178,7 @@ public:
 
     // Step 6: copying, and the three command blocks.
     ui::CheckBox chkdisable { &form, "chkdisable" };
+    ui::Label lblNotice { &form, "lblNotice" };
     ui::Label Label11 { &form, "Label11" };
     ui::Button cmdCopy { &form, "cmdCopy" };
     ui::Label Label10 { &form, "Label10" };
@@ -203,6 +214,14 @@ public:
 private:
     void buildDesign();
     void wireOperations();
+    // Runs `operation` as a user event: the checks run once it and every
+    // operation it set off have finished.
+    template<typename Operation>
+    std::function<void()> event(Operation operation);
+    void refreshChecks();
+
+    Checks m_checks = Checks::On;
+    int m_event_depth = 0;
 
     // The register digit of cboGPRM ("E" for "14"); empty for a number
     // outside 0..15, which no command can name.

@@ -73,6 +73,13 @@ void frmLog::BuildLog()
         log += pre_commands;
         log += core::DecodeCommands(main.Text3.text(), main.CboMenu.text());
     }
+    const std::vector<core::Finding> found = main.findings();
+    if (!found.empty()) {
+        log += rule;
+        log += "Checks:\r\n\r\n";
+        for (std::size_t i = 0; i < found.size(); ++i)
+            log += std::to_string(i + 1) + ". " + found[i].text + "\r\n";
+    }
     txtLog.setText(std::move(log));
 }
 

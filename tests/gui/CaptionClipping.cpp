@@ -1,6 +1,7 @@
 #include "gui/CaptionClipping.h"
 
 #include "ui/Window.h"
+#include "ui/qt/FrameWidget.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -132,6 +133,8 @@ std::string CaptionClipping::clipping(QWidget* widget)
             return {};
         QStyleOptionGroupBox option;
         option.initFrom(box);
+        if (auto* frame = dynamic_cast<ui::qt::FrameWidget*>(box))
+            option.fontMetrics = QFontMetrics(frame->titleFont(), frame);
         option.text = box->title();
         option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
         option.textAlignment = box->alignment();

@@ -3,6 +3,7 @@
 #include "ui/Window.h"
 #include "ui/qt/WindowIcon.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -17,7 +18,9 @@ MainWindowHost::MainWindowHost(Window& window, QWidget* parent)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowIcon(WindowIcon::icon());
+    // The application's icon when main() has set one: the same icon, so
+    // each size of it is drawn once, not once for each.
+    setWindowIcon(QApplication::windowIcon().isNull() ? WindowIcon::icon() : QApplication::windowIcon());
     setCentralWidget(m_client);
     m_binding = std::make_unique<WindowBinding>(window, *m_client, WindowBinding::hasMenuEntries(window) ? menuBar() : nullptr);
 

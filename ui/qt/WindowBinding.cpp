@@ -11,6 +11,7 @@
 #include "ui/Window.h"
 #include "ui/qt/ColourMapping.h"
 #include "ui/qt/FontMapping.h"
+#include "ui/qt/FrameWidget.h"
 #include "ui/qt/Images.h"
 
 #include <QAction>
@@ -140,10 +141,24 @@ WindowBinding::WindowBinding(Window& window, QWidget& client, QMenuBar* menu_bar
     , m_scale(PixelScale::forScreen(client.screen()))
     , m_context(std::make_unique<QObject>())
 {
+    // The window's font and colours go on the client first, and each widget
+    // is mirrored as soon as it exists, before any widget inside it: most
+    // controls then start with the font and palette they need, rather than
+    // being handed a container's later and relaying out for it.
+    mirrorWindow();
+    m_building = true;
+    for (Control* control : m_window.controls()) {
+        create(*control);
+        mirrorEntry(*control, m_entries[control]);
+    }
+    m_building = false;
     // Every widget exists before any is raised or lowered, so the stacking
     // the model asks for holds against siblings created later.
-    for (Control* control : m_window.controls())
-        create(*control);
+    for (Control* control : m_window.controls()) {
+        Entry& entry = m_entries[control];
+        if (entry.widget)
+            applyStacking(*control, entry);
+    }
     QObject::connect(qApp, &QApplication::focusChanged, m_context.get(),
         [this](QWidget*, QWidget* now) { userFocused(now); });
     m_background = std::make_unique<BackgroundClicks>(m_client, [this] {
@@ -224,7 +239,7 @@ void WindowBinding::create(Control& control)
     QWidget* widget = nullptr;
     switch (control.kind()) {
     case ControlKind::Frame:
-        widget = new QGroupBox(parent);
+        widget = new FrameWidget(parent);
         break;
     case ControlKind::Label: {
         auto* label = new QLabel(parent);
@@ -382,12 +397,7 @@ void WindowBinding::mirror()
         Entry& entry = m_entries[control];
         if (!entry.stale && entry.mirrored_revision == control->revision())
             continue;
-        if (entry.action)
-            mirrorAction(*control, entry);
-        else if (entry.widget)
-            mirrorControl(*control, entry);
-        entry.mirrored_revision = control->revision();
-        entry.stale = false;
+        mirrorEntry(*control, entry);
     }
     mirrorFocus();
     // A window the model hides is done with, as when the user closes it.
@@ -396,12 +406,27 @@ void WindowBinding::mirror()
         top->close();
 }
 
+void WindowBinding::mirrorEntry(Control& control, Entry& entry)
+{
+    if (entry.action)
+        mirrorAction(control, entry);
+    else if (entry.widget)
+        mirrorControl(control, entry);
+    entry.mirrored_revision = control.revision();
+    entry.stale = false;
+}
+
 void WindowBinding::mirrorWindow()
 {
     QWidget* top = m_client.window();
     QString title = QString::fromStdString(m_window.caption());
     if (top->windowTitle() != title)
         top->setWindowTitle(title);
+
+    // Controls inherit it; most have it, so few need a font of their own.
+    QFont font = FontMapping::toQFont(m_window.font());
+    if (m_client.font() != font)
+        m_client.setFont(font);
 
     const QPalette& system = QApplication::palette();
     QColor back = ColourMapping::resolve(m_window.backColour(), QPalette::Window, system);
@@ -453,8 +478,11 @@ void WindowBinding::mirrorCommon(Control& control, Entry& entry)
         widget.setGeometry(rect);
 
     QFont font = FontMapping::toQFont(control.font());
-    if (widget.font() != font)
+    if (control.kind() == ControlKind::Frame) {
+        static_cast<FrameWidget&>(widget).setTitleFont(font);
+    } else if (widget.font() != font) {
         widget.setFont(font);
+    }
 
     const QPalette& system = QApplication::palette();
     QPalette palette = ColourMapping::paletteFor(control, widget.palette(), system);
@@ -480,14 +508,20 @@ void WindowBinding::mirrorCommon(Control& control, Entry& entry)
     if (widget.isHidden() == control.visible())
         widget.setVisible(control.visible());
 
-    if (!entry.stacked || entry.applied_stacking != control.stacking()) {
-        if (control.stacking() == Stacking::Raised)
-            widget.raise();
-        else if (control.stacking() == Stacking::Lowered)
-            widget.lower();
-        entry.stacked = true;
-        entry.applied_stacking = control.stacking();
-    }
+    if (!m_building)
+        applyStacking(control, entry);
+}
+
+void WindowBinding::applyStacking(const Control& control, Entry& entry)
+{
+    if (entry.stacked && entry.applied_stacking == control.stacking())
+        return;
+    if (control.stacking() == Stacking::Raised)
+        entry.widget->raise();
+    else if (control.stacking() == Stacking::Lowered)
+        entry.widget->lower();
+    entry.stacked = true;
+    entry.applied_stacking = control.stacking();
 }
 
 void WindowBinding::mirrorKind(Control& control, QWidget& widget)

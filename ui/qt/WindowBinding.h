@@ -73,12 +73,14 @@ private:
     void userTyped(Control&, const QString&);
     void userFocused(QWidget*);
 
+    void mirrorEntry(Control&, Entry&);
     void mirrorWindow();
     void mirrorControl(Control&, Entry&);
     void mirrorAction(Control&, Entry&);
     void mirrorCommon(Control&, Entry&);
     void mirrorKind(Control&, QWidget&);
     void mirrorFocus();
+    void applyStacking(const Control&, Entry&);
 
     Window& m_window;
     QWidget& m_client;
@@ -90,6 +92,8 @@ private:
     std::unordered_map<const Control*, Entry> m_entries;
     std::unordered_map<const QWidget*, Control*> m_controls;
     const Control* m_mirrored_focus = nullptr;
+    // While the constructor builds the widgets, stacking waits until all exist.
+    bool m_building = false;
 };
 
 }

@@ -1,0 +1,260 @@
+// Start-up against the limit: runs Trevalo (its own main(), see
+// FirstPaintProbe.cpp) and a bare Qt main window as whole processes, on the
+// offscreen platform and on an Xvfb display this program starts itself,
+// alternating, and prints the wall time to the first paint and to the
+// process's exit, and its peak resident memory, as rows of the shared table.
+//
+//   trevalo_startup_bench [ROUNDS]
+
+#include "bench/TableRow.h"
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace trevalo::bench {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int default_rounds = 9;
+constexpr int timeout_ms = 30000;
+constexpr double wall_limit = 1.3;
+constexpr double memory_limit = 1.15;
+
+struct Sample {
+    double paint_ms = 0;
+    double exit_ms = 0;
+    double peak_mb = 0;
+};
+
+std::vector<char*> environmentWith(std::vector<std::string>& storage, const std::map<std::string, std::string>& extra)
+{
+    for (char** e = environ; *e; ++e) {
+        std::string entry = *e;
+        const std::string name = entry.substr(0, entry.find('='));
+        if (!extra.count(name))
+            storage.push_back(entry);
+    }
+    for (const auto& [name, value] : extra)
+        storage.push_back(name + "=" + value);
+    std::vector<char*> pointers;
+    for (std::string& entry : storage)
+        pointers.push_back(entry.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+// posix_spawn shares the parent's memory until exec, so the child's peak
+// resident size is the program's own, not this driver's.
+std::optional<Sample> runOnce(const std::string& program, const std::map<std::string, std::string>& env)
+{
+    int out[2];
+    if (pipe(out) != 0)
+        return std::nullopt;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    posix_spawn_file_actions_addclose(&actions, out[1]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::vector<std::string> storage;
+    std::vector<char*> envp = environmentWith(storage, env);
+    std::string path = program;
+    char* argv[] = { path.data(), nullptr };
+
+    const auto start = Clock::now();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (spawned != 0) {
+        close(out[0]);
+        return std::nullopt;
+    }
+
+    std::optional<Clock::time_point> painted;
+    std::string seen;
+    pollfd watch { out[0], POLLIN, 0 };
+    while (!painted) {
+        const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+        if (waited > timeout_ms || poll(&watch, 1, int(timeout_ms - waited)) <= 0)
+            break;
+        char buffer[64];
+        const ssize_t got = read(out[0], buffer, sizeof buffer);
+        if (got <= 0)
+            break;
+        seen.append(buffer, std::size_t(got));
+        if (seen.find("painted\n") != std::string::npos)
+            painted = Clock::now();
+    }
+    if (!painted)
+        kill(pid, SIGKILL);
+    close(out[0]);
+
+    int status = 0;
+    rusage usage {};
+    wait4(pid, &status, 0, &usage);
+    const auto exited = Clock::now();
+    if (!painted || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s did not paint and quit cleanly\n", program.c_str());
+        return std::nullopt;
+    }
+    auto ms = [&](Clock::time_point t) { return std::chrono::duration<double, std::milli>(t - start).count(); };
+    return Sample { ms(*painted), ms(exited), double(usage.ru_maxrss) / 1024.0 };
+}
+
+// A private Xvfb on a display number it picks itself (-displayfd), so it
+// cannot collide with another one on the machine.
+struct Xvfb {
+    pid_t pid = 0;
+    std::string display;
+};
+
+std::optional<Xvfb> startXvfb()
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return std::nullopt;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclose(&actions, fds[0]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::string fd = std::to_string(fds[1]);
+    std::vector<std::string> args = { "Xvfb", "-displayfd", fd, "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset" };
+    std::vector<char*> argv;
+    for (std::string& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    Xvfb server;
+    const int spawned = posix_spawnp(&server.pid, "Xvfb", &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(fds[1]);
+    if (spawned != 0) {
+        close(fds[0]);
+        return std::nullopt;
+    }
+    std::string number;
+    char c = 0;
+    pollfd watch { fds[0], POLLIN, 0 };
+    while (poll(&watch, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
+        number += c;
+    close(fds[0]);
+    if (number.empty()) {
+        kill(server.pid, SIGTERM);
+        waitpid(server.pid, nullptr, 0);
+        return std::nullopt;
+    }
+    server.display = ":" + number;
+    return server;
+}
+
+struct Subject {
+    std::string name;
+    std::string program;
+};
+
+struct Platform {
+    std::string name;
+    std::map<std::string, std::string> env;
+};
+
+void report(const Platform& platform, const std::vector<Sample>& trevalo, const std::vector<Sample>& bare)
+{
+    auto spread = [](const std::vector<Sample>& samples, double Sample::*field) {
+        std::vector<double> values;
+        for (const Sample& s : samples)
+            values.push_back(s.*field);
+        return spreadOf(values);
+    };
+    struct Measure {
+        const char* group;
+        const char* what;
+        double Sample::*field;
+        const char* unit;
+        double limit;
+    };
+    const Measure measures[] = {
+        { "start-up", "wall to first paint", &Sample::paint_ms, "ms", wall_limit },
+        { "start-up", "wall to exit", &Sample::exit_ms, "ms", wall_limit },
+        { "memory", "peak RSS", &Sample::peak_mb, "MB", memory_limit },
+    };
+    for (const Measure& m : measures) {
+        const std::string group = std::string(m.group) + ", " + platform.name;
+        const Spread b = spread(bare, m.field);
+        const Spread t = spread(trevalo, m.field);
+        const double ratio = t.median / b.median;
+        printRow(group, std::string("bare QMainWindow ") + m.what, b, m.unit, "", "", "", "");
+        printRow(group, std::string("Trevalo ") + m.what, t, m.unit, "bare " + figure(b.median), figure(ratio),
+            "<= " + figure(m.limit) + " x bare", ratio <= m.limit ? "yes" : "NO");
+    }
+}
+
+}
+}
+
+int main(int argc, char** argv)
+{
+    using namespace trevalo::bench;
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : default_rounds;
+    const std::vector<Subject> subjects = { { "Trevalo", TREVALO_PROBE }, { "bare", BARE_PROBE } };
+
+    std::vector<Platform> platforms = { { "offscreen", { { "QT_QPA_PLATFORM", "offscreen" } } } };
+    const std::optional<Xvfb> xvfb = startXvfb();
+    if (xvfb)
+        platforms.push_back({ "Xvfb", { { "QT_QPA_PLATFORM", "xcb" }, { "DISPLAY", xvfb->display } } });
+    else
+        std::fprintf(stderr, "Xvfb did not start; measuring offscreen only\n");
+
+    // results[platform][subject]
+    std::vector<std::vector<std::vector<Sample>>> results(platforms.size(), std::vector<std::vector<Sample>>(subjects.size()));
+    // Round 0 warms the page cache and the font cache and is not counted.
+    // Within a round every pairing runs once; odd rounds run them backwards,
+    // so neither program always runs right after the other.
+    for (int round = 0; round <= rounds; ++round) {
+        std::vector<std::pair<std::size_t, std::size_t>> order;
+        for (std::size_t p = 0; p < platforms.size(); ++p) {
+            for (std::size_t s = 0; s < subjects.size(); ++s)
+                order.emplace_back(p, s);
+        }
+        if (round % 2)
+            std::reverse(order.begin(), order.end());
+        for (auto [p, s] : order) {
+            std::optional<Sample> sample = runOnce(subjects[s].program, platforms[p].env);
+            if (!sample)
+                continue;
+            if (round > 0)
+                results[p][s].push_back(*sample);
+        }
+    }
+    if (xvfb) {
+        kill(xvfb->pid, SIGTERM);
+        waitpid(xvfb->pid, nullptr, 0);
+    }
+
+    int status = 0;
+    for (std::size_t p = 0; p < platforms.size(); ++p) {
+        if (results[p][0].empty() || results[p][1].empty()) {
+            std::fprintf(stderr, "no complete runs on %s\n", platforms[p].name.c_str());
+            status = 1;
+            continue;
+        }
+        report(platforms[p], results[p][0], results[p][1]);
+    }
+    return status;
+}

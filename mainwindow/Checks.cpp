@@ -1,0 +1,79 @@
+#include "mainwindow/Form1.h"
+
+#include "core/CommandListing.h"
+#include "core/Text.h"
+
+namespace trevalo {
+
+namespace {
+
+// The listing without its closing empty line, as a tooltip wants it.
+std::string listingTip(std::string_view block, std::string_view menu)
+{
+    std::string listing = core::DecodeCommands(block, menu);
+    while (listing.size() >= 2 && listing.compare(listing.size() - 2, 2, "\r\n") == 0)
+        listing.resize(listing.size() - 2);
+    return listing;
+}
+
+}
+
+void Form1::setChecks(Checks checks)
+{
+    m_checks = checks;
+    refreshChecks();
+}
+
+std::vector<core::Finding> Form1::findings() const
+{
+    core::CheckInput input;
+    // The import's own text counts only while that import is in place.
+    if (cmdUndo.visible())
+        input.imported = txtCB.text();
+    input.all_registers = chkNone.value() == ui::Checked;
+    input.guard_register = static_cast<int>(core::leadingNumber(cboGPRM.text()));
+    input.marker = core::leadingNumber(cboValue.text());
+    input.domain = cboSelect.text();
+    input.blocks.push_back({ Label3.caption(), Text1.text() });
+    input.blocks.push_back({ Label8.caption(), Text2.text() });
+    if (Text3.visible()) {
+        input.blocks.push_back({ Label15.caption(), Text3.text() });
+        input.menu_block = 2;
+    }
+    return core::checkBlocks(input);
+}
+
+void Form1::refreshChecks()
+{
+    if (m_checks == Checks::Off) {
+        lblNotice.setVisible(false);
+        for (ui::TextBox* block : { &Text1, &Text2, &Text3 })
+            block->setTooltip("");
+        return;
+    }
+    for (ui::TextBox* block : { &Text1, &Text2, &Text3 })
+        block->setTooltip(listingTip(block->text(), CboMenu.text()));
+
+    const std::vector<core::Finding> found = findings();
+    if (found.empty()) {
+        lblNotice.setVisible(false);
+        lblNotice.setCaption("");
+        lblNotice.setTooltip("");
+        return;
+    }
+    std::string caption = "Check: " + found.front().title;
+    if (found.size() > 1)
+        caption += " (and " + std::to_string(found.size() - 1) + " more)";
+    caption += ". Point here for what to do.";
+    std::string details;
+    for (const core::Finding& finding : found) {
+        if (!details.empty())
+            details += "\r\n\r\n";
+        details += finding.text;
+    }
+    lblNotice.setCaption(std::move(caption));
+    lblNotice.setTooltip(std::move(details));
+    lblNotice.setVisible(true);
+}
+
+}
