@@ -77,6 +77,7 @@ Form1::Form1(ui::Clipboard& clipboard, ui::MessageBoxes& messages, ui::ModalWind
     , m_modals(modals)
 {
     buildDesign();
+    describeForKeyboardAndScreenReaders();
     wireOperations();
     Form_Load();
     refreshChecks();

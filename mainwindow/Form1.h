@@ -213,6 +213,7 @@ public:
 
 private:
     void buildDesign();
+    void describeForKeyboardAndScreenReaders();
     void wireOperations();
     // Runs `operation` as a user event: the checks run once it and every
     // operation it set off have finished.

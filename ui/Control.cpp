@@ -125,6 +125,30 @@ void Control::setStacking(Stacking stacking)
         touch();
 }
 
+void Control::setAccessibleName(std::string name)
+{
+    if (assign(m_accessible_name, std::move(name)))
+        touch();
+}
+
+void Control::setAccessibleDescription(std::string description)
+{
+    if (assign(m_accessible_description, std::move(description)))
+        touch();
+}
+
+void Control::setShortcut(std::string shortcut)
+{
+    if (assign(m_shortcut, std::move(shortcut)))
+        touch();
+}
+
+void Control::setMnemonic(char mnemonic)
+{
+    if (assign(m_mnemonic, mnemonic))
+        touch();
+}
+
 void Control::setDisplayText(std::string text)
 {
     if (assign(m_text, std::move(text)))
@@ -202,6 +226,14 @@ std::string Control::describe() const
         line += " lowered";
     if (!m_tooltip.empty())
         line += " tooltip " + quoted(m_tooltip);
+    if (!m_shortcut.empty())
+        line += " shortcut " + quoted(m_shortcut);
+    if (m_mnemonic)
+        line += " mnemonic " + quoted(std::string(1, m_mnemonic));
+    if (!m_accessible_name.empty())
+        line += " accessible " + quoted(m_accessible_name);
+    if (!m_accessible_description.empty())
+        line += " describes " + quoted(m_accessible_description);
     return line;
 }
 

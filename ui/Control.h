@@ -63,6 +63,21 @@ public:
     // The caption or text the control shows, whichever its kind has.
     const std::string& displayText() const { return m_text; }
 
+    // What a screen reader says: the control's name (its caption when
+    // empty) and what it is for.
+    const std::string& accessibleName() const { return m_accessible_name; }
+    void setAccessibleName(std::string);
+    const std::string& accessibleDescription() const { return m_accessible_description; }
+    void setAccessibleDescription(std::string);
+
+    // Keyboard access: a key sequence in portable text ("Ctrl+I", "F1") that
+    // runs the control from anywhere in its window, and the letter of the
+    // caption that Alt selects ('\0' for none). Captions stay as they are.
+    const std::string& shortcut() const { return m_shortcut; }
+    void setShortcut(std::string);
+    char mnemonic() const { return m_mnemonic; }
+    void setMnemonic(char);
+
     void setFocus();
     bool hasFocus() const;
 
@@ -91,6 +106,10 @@ private:
     Colour m_fore = colours::button_text;
     Stacking m_stacking = Stacking::Normal;
     std::string m_text;
+    std::string m_accessible_name;
+    std::string m_accessible_description;
+    std::string m_shortcut;
+    char m_mnemonic = '\0';
     std::uint64_t m_revision = 0;
 };
 

@@ -45,6 +45,7 @@ namespace {
 // Blanks at the end of a caption are no text that could be cut.
 int inkWidth(const QFontMetrics& metrics, QString text)
 {
+    text = CaptionClipping::drawnText(text);
     while (text.endsWith(' '))
         text.chop(1);
     return metrics.horizontalAdvance(text);
@@ -159,6 +160,17 @@ std::vector<std::string> CaptionClipping::clippedCaptions(ui::qt::WindowBinding&
             clipped.push_back(control->name() + " \"" + control->displayText() + "\": " + why);
     }
     return clipped;
+}
+
+QString CaptionClipping::drawnText(const QString& caption)
+{
+    QString text;
+    for (int i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        text += caption[i];
+    }
+    return text;
 }
 
 }

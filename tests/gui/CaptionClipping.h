@@ -3,6 +3,7 @@
 #include "ui/qt/WindowBinding.h"
 
 #include <QRegion>
+#include <QString>
 
 #include <string>
 #include <vector>
@@ -24,6 +25,10 @@ public:
     // stacked above it on the way. Controls outside their frame's area, or
     // under a list, come out empty.
     static QRegion seenRegion(QWidget* widget, QWidget* client);
+
+    // A button's caption as drawn: "&&" shows "&", a lone "&" only marks the
+    // mnemonic letter and takes no room.
+    static QString drawnText(const QString& caption);
 
     // Why the caption of `widget` would be cut, or "" when it fits.
     static std::string clipping(QWidget* widget);

@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -26,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QTextOption>
@@ -46,12 +48,45 @@ QString shown(const std::string& text)
 }
 
 // Button-like widgets and group boxes read "&" as a shortcut marker; the
-// model's captions are plain text.
-QString caption(const std::string& text)
+// model's captions are plain text, and its mnemonic letter (if any) gets the
+// marker at its first place in the caption.
+QString caption(const std::string& text, char mnemonic = '\0')
 {
     QString result = shown(text);
     result.replace(QLatin1Char('&'), QLatin1String("&&"));
+    if (mnemonic) {
+        const int at = result.indexOf(QLatin1Char(mnemonic), 0, Qt::CaseInsensitive);
+        if (at >= 0)
+            result.insert(at, QLatin1Char('&'));
+    }
     return result;
+}
+
+// The tooltip as shown: the model's, with the control's shortcut after it so
+// the key can be learnt where the control is.
+QString tooltipFor(const Control& control)
+{
+    QString tip = QString::fromStdString(control.tooltip());
+    if (control.shortcut().empty())
+        return tip;
+    if (tip.isEmpty())
+        tip = shown(control.displayText());
+    const QKeySequence keys(QString::fromStdString(control.shortcut()), QKeySequence::PortableText);
+    return tip + QStringLiteral(" (") + keys.toString(QKeySequence::NativeText) + QLatin1Char(')');
+}
+
+// Whether any part of the control can show: not lowered under another
+// control, and not placed wholly outside its container's area.
+bool canBeSeen(const Control& control)
+{
+    if (control.stacking() == Stacking::Lowered)
+        return false;
+    const Control* container = control.container();
+    if (!container)
+        return true;
+    const Place& place = control.place();
+    const Place& area = container->place();
+    return place.left < area.width && place.top < area.height && place.right() > 0 && place.bottom() > 0;
 }
 
 bool isMultiLine(const Control& control)
@@ -232,6 +267,7 @@ void WindowBinding::create(Control& control)
         if (m_menu_bar)
             m_menu_bar->addAction(entry.action);
         connectEvents(control, entry);
+        bindShortcut(control);
         return;
     }
 
@@ -291,6 +327,29 @@ void WindowBinding::create(Control& control)
     entry.widget = widget;
     m_controls[widget] = &control;
     connectEvents(control, entry);
+    bindShortcut(control);
+    // The blocks are read, not typed into: Tab goes on to the next step.
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(widget))
+        edit->setTabChangesFocus(true);
+}
+
+// A control's key runs it from anywhere in its window, the same way a click
+// does, and only while the control is usable.
+void WindowBinding::bindShortcut(Control& control)
+{
+    if (control.shortcut().empty())
+        return;
+    auto* shortcut = new QShortcut(QKeySequence(QString::fromStdString(control.shortcut()), QKeySequence::PortableText),
+        &m_client, nullptr, nullptr, Qt::WindowShortcut);
+    shortcut->setObjectName(QString::fromStdString(control.name() + "Shortcut"));
+    QObject::connect(shortcut, &QShortcut::activated, m_context.get(), [this, &control] {
+        forward(control, [&control] {
+            if (control.kind() == ControlKind::Button)
+                static_cast<Button&>(control).click();
+            else if (control.kind() == ControlKind::MenuEntry)
+                static_cast<MenuEntry&>(control).click();
+        });
+    });
 }
 
 void WindowBinding::connectEvents(Control& control, Entry& entry)
@@ -444,14 +503,14 @@ void WindowBinding::mirrorAction(Control& control, Entry& entry)
 {
     QAction& action = *entry.action;
     QSignalBlocker blocker(&action);
-    QString text = caption(control.displayText());
+    QString text = caption(control.displayText(), control.mnemonic());
     if (action.text() != text)
         action.setText(text);
     if (action.isEnabled() != control.enabled())
         action.setEnabled(control.enabled());
     if (action.isVisible() != control.visible())
         action.setVisible(control.visible());
-    QString tip = QString::fromStdString(control.tooltip());
+    QString tip = tooltipFor(control);
     if (action.toolTip() != tip)
         action.setToolTip(tip);
 }
@@ -497,9 +556,20 @@ void WindowBinding::mirrorCommon(Control& control, Entry& entry)
             widget.setAutoFillBackground(fill);
     }
 
-    QString tip = QString::fromStdString(control.tooltip());
+    QString tip = tooltipFor(control);
     if (widget.toolTip() != tip)
         widget.setToolTip(tip);
+    QString name = QString::fromStdString(control.accessibleName().empty() ? control.displayText() : control.accessibleName());
+    if (widget.accessibleName() != name)
+        widget.setAccessibleName(name);
+    QString description = QString::fromStdString(control.accessibleDescription());
+    if (widget.accessibleDescription() != description)
+        widget.setAccessibleDescription(description);
+    // A control that can never be seen (a focus sink under its list, a state
+    // holder outside its container) takes the focus only when an operation
+    // gives it, never by Tab.
+    if (!canBeSeen(control) && widget.focusPolicy() != Qt::NoFocus)
+        widget.setFocusPolicy(Qt::NoFocus);
 
     // A frame disables its children in Qt as in the model, and each child
     // keeps its own setting for when the frame comes back on.
@@ -607,7 +677,7 @@ void WindowBinding::mirrorKind(Control& control, QWidget& widget)
     case ControlKind::CheckBox: {
         auto& model = static_cast<CheckBox&>(control);
         auto& box = static_cast<QCheckBox&>(widget);
-        QString text = caption(model.caption());
+        QString text = caption(model.caption(), model.mnemonic());
         if (box.text() != text)
             box.setText(text);
         Qt::CheckState state = checkState(model.value());
@@ -618,7 +688,7 @@ void WindowBinding::mirrorKind(Control& control, QWidget& widget)
     case ControlKind::OptionButton: {
         auto& model = static_cast<OptionButton&>(control);
         auto& option = static_cast<QRadioButton&>(widget);
-        QString text = caption(model.caption());
+        QString text = caption(model.caption(), model.mnemonic());
         if (option.text() != text)
             option.setText(text);
         if (option.isChecked() != model.value())
@@ -627,7 +697,7 @@ void WindowBinding::mirrorKind(Control& control, QWidget& widget)
     }
     case ControlKind::Button: {
         auto& button = static_cast<QPushButton&>(widget);
-        QString text = caption(control.displayText());
+        QString text = caption(control.displayText(), control.mnemonic());
         if (button.text() != text)
             button.setText(text);
         break;

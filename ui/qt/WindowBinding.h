@@ -69,6 +69,7 @@ private:
     void create(Control&);
     QWidget* parentWidgetFor(const Control&);
     void connectEvents(Control&, Entry&);
+    void bindShortcut(Control&);
     void forward(Control&, const std::function<void()>& act);
     void userTyped(Control&, const QString&);
     void userFocused(QWidget*);
