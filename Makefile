@@ -4,9 +4,10 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev \
-            fonts-liberation2 xvfb xauth x11-utils imagemagick
+            fonts-liberation2 xvfb xauth x11-utils imagemagick \
+            dpkg-dev desktop-file-utils appstream
 
-.PHONY: all deps configure build run test bench screenshot clean
+.PHONY: all deps configure build run test package bench screenshot clean
 
 all: build
 
@@ -49,6 +50,11 @@ test: build
 	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, $(BUILD_DIR)/trevalo_VERSION_ARCH.deb, built by CPack;
+# `sudo apt install ./$(BUILD_DIR)/trevalo_*.deb` installs it.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 # Builds the benchmarks (Release, in their own build directory) and prints
 # one table: the model's operations, start-up against a bare Qt window on

@@ -98,14 +98,18 @@ void checkRanges(const CheckInput& input, std::vector<Finding>& findings)
         for (std::size_t i = 0; i < commands.size(); ++i) {
             const std::string_view command = commands[i];
             std::string problem;
-            if ((isSet(command) || isGoto(command)) && byteValue(command, 4) > 15) {
-                problem = "names register " + number(byteValue(command, 4)) + "; there are only GPRM 0 to 15";
+            // A Goto may compare a system register (byte 4 with bit 7 set);
+            // only general registers stop at 15.
+            const int reg = byteValue(command, 4);
+            if ((isSet(command) && reg > 15) || (isGoto(command) && reg > 15 && reg < 0x80)) {
+                problem = "names register " + number(reg) + "; there are only GPRM 0 to 15";
             } else if (command.substr(1, 2) == "51") {
                 const int audio = byteValue(command, 4);
                 const int angle = byteValue(command, 6);
                 if (audio != 0 && (audio & 0x80) && (audio & 0x7F) > 7)
                     problem = "sets audio stream " + number(audio & 0x7F) + "; there are only streams 0 to 7";
-                else if (angle != 0 && ((angle & 0x7F) < 1 || (angle & 0x7F) > 9))
+                // Without bit 7 a stream byte leaves its stream as it is.
+                else if ((angle & 0x80) && ((angle & 0x7F) < 1 || (angle & 0x7F) > 9))
                     problem = "sets angle " + number(angle & 0x7F) + "; angles run from 1 to 9";
             } else if (command.substr(1, 2) == "56") {
                 const int value = byteValue(command, 5) * 256 + byteValue(command, 6);

@@ -2,12 +2,14 @@
 # Takes a screenshot of a program's first top-level window under a virtual
 # X display: scripts/screenshot.sh OUTPUT.png PROGRAM [ARGS...]
 # SHOT_WINDOW picks the window by the start of its title (default: Trevalo).
+# SHOT_SCREEN sets the virtual screen (default: 1280x1024x24); a window at
+# QT_SCALE_FACTOR=2 wants a larger one, such as 2560x2048x24.
 # Extra environment (QT_SCALE_FACTOR, say) passes through to the program.
 set -euo pipefail
 out=$1
 shift
 if [ -z "${TREVALO_IN_XVFB:-}" ]; then
-    exec env TREVALO_IN_XVFB=1 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$out" "$@"
+    exec env TREVALO_IN_XVFB=1 xvfb-run -a -s "-screen 0 ${SHOT_SCREEN:-1280x1024x24}" "$0" "$out" "$@"
 fi
 "$@" &
 program=$!

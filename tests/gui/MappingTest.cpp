@@ -33,6 +33,21 @@ TEST(PixelScaleTest, ScalesWithTheScreensLogicalDpi)
     EXPECT_EQ(PixelScale(0).pixels(1500), 100);
 }
 
+// cboSelect ends at 1440 twips, where cboPGC begins: at 144 dpi a rounded
+// left edge and a rounded width would overlap them by a pixel.
+TEST(PixelScaleTest, NeighboursMeetWithoutOverlapAtAnyDpi)
+{
+    for (double dpi : { 96.0, 120.0, 144.0, 168.0, 192.0 }) {
+        SCOPED_TRACE(dpi);
+        PixelScale scale(dpi);
+        QRect select = scale.rect({ 465, 495, 975, 315 });
+        QRect pgc = scale.rect({ 1440, 495, 570, 315 });
+        EXPECT_EQ(select.right() + 1, pgc.left());
+        EXPECT_EQ(pgc.left(), scale.pixels(1440));
+    }
+    EXPECT_EQ(PixelScale(144).rect({ 465, 495, 975, 315 }), QRect(47, 50, 97, 31));
+}
+
 TEST(FontMappingTest, EveryDesignFamilyBecomesAnInstalledFace)
 {
     QStringList installed = QFontDatabase::families();

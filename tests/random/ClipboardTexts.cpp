@@ -53,6 +53,31 @@ std::string registerSet(Random& random)
         + hex(random.between(0, 255)) + " 00 00}";
 }
 
+// A register number past 15, an audio stream past 7, an angle outside 1 to
+// 9, or a button value that is no button.
+std::string outOfRange(Random& random)
+{
+    switch (random.below(4)) {
+    case 0:
+        return "{71 00 00 " + hex(random.between(16, 255)) + " 00 05 00 00}";
+    case 1:
+        return "{51 00 00 " + hex(random.between(0x88, 0xFF)) + " 00 00 00 00}";
+    case 2:
+        return "{51 00 00 00 00 " + hex(random.chance(50) ? 0x80 : random.between(0x8A, 0xFF)) + " 00 00}";
+    default:
+        if (random.chance(50))
+            return "{56 00 00 00 " + hex(4 * random.between(37, 63)) + " 00 00 00}";
+        return "{56 00 00 00 " + hex(4 * random.between(1, 36)) + " " + hex(random.between(1, 255)) + " 00 00}";
+    }
+}
+
+// GPRM 0 set to one of the marker values the window offers.
+std::string markerSet(Random& random)
+{
+    static const std::vector<std::string> markers { "30 39", "2B 67", "56 CE", "82 35", "AD 9C", "D9 03" };
+    return "{71 00 00 00 " + random.oneOf(markers) + " 00 00}";
+}
+
 std::string separator(Random& random)
 {
     static const std::vector<std::string> separators { " ", " ", "\r\n", "\n", "\t", "  ", "\r\n\r\n", "\r" };
@@ -149,6 +174,21 @@ std::string ClipboardTexts::trace(Random& random)
     }
     if (random.chance(50))
         commands.insert(commands.begin() + static_cast<long>(random.below(commands.size() + 1)), setHL(random));
+    return joinedWith(commands, random);
+}
+
+std::string ClipboardTexts::checked(Random& random)
+{
+    std::vector<std::string> commands;
+    // 124 imported commands fill a block to the budget of 128.
+    const int count = random.chance(25) ? random.between(118, 128) : random.between(0, 8);
+    for (int i = 0; i < count; ++i)
+        commands.push_back(registerSet(random));
+    const int odd = random.between(1, 3);
+    for (int i = 0; i < odd; ++i) {
+        const std::string command = random.chance(25) ? markerSet(random) : outOfRange(random);
+        commands.insert(commands.begin() + static_cast<long>(random.below(commands.size() + 1)), command);
+    }
     return joinedWith(commands, random);
 }
 

@@ -17,6 +17,10 @@ public:
     static std::string trace(Random&);
     // A text the import must refuse, or one at the edge of what it takes.
     static std::string hostile(Random&);
+    // A trace that the checks of the blocks have something to say about, or
+    // nearly: a few commands or a block around a PGC's command budget, with
+    // a value no player accepts or GPRM 0 set to a marker value among them.
+    static std::string checked(Random&);
     // Whatever the author copied elsewhere between two actions.
     static std::string elsewhere(Random&);
 };

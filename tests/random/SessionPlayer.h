@@ -15,7 +15,10 @@ namespace trevalo::testing {
 // judged by the oracle after every action.
 class SessionPlayer {
 public:
-    SessionPlayer();
+    // Judged by the oracle after every action, or only played (to compare
+    // two windows played alike).
+    enum class Judged { Yes, No };
+    explicit SessionPlayer(Judged judged = Judged::Yes);
     SessionPlayer(const SessionPlayer&) = delete;
     SessionPlayer& operator=(const SessionPlayer&) = delete;
 
@@ -33,6 +36,8 @@ public:
     const std::vector<std::string>& faults() const { return m_faults; }
 
     Form1& form() { return m_form; }
+    const FakeClipboard& clipboard() const { return m_clipboard; }
+    const FakeMessageBoxes& messages() const { return m_messages; }
 
 private:
     bool reachable(const ui::Control& control) const;
@@ -43,6 +48,7 @@ private:
     FakeModalWindows m_modals;
     Form1 m_form { m_clipboard, m_messages, m_modals };
     SessionOracle m_oracle { m_form, m_clipboard, m_messages };
+    Judged m_judged;
     const UserAction* m_playing = nullptr;
     std::vector<std::string> m_faults;
 };

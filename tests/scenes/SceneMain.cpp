@@ -1,7 +1,9 @@
 // Puts the main window (and, for some scenes, a secondary window) on screen
-// in a state worth a screenshot: `trevalo_scene imported`. The state is
+// in a state worth a screenshot: `trevalo_scene imported`, or under a dark
+// palette `TREVALO_SCENE_PALETTE=dark trevalo_scene imported`. The state is
 // reached through the model's own operations, as a user would reach it.
 
+#include "gui/DarkPalette.h"
 #include "mainwindow/Form1.h"
 #include "support/FakePlatform.h"
 #include "ui/qt/DialogHost.h"
@@ -37,12 +39,26 @@ void importTrace(Form1& form, testing::FakeClipboard& clipboard)
     pick(form.cboButton, "4");
 }
 
+// A trace that sets the guard register and highlights a button no menu
+// has: the notice line names the worse finding and counts the other.
+void importGuardTrace(Form1& form, testing::FakeClipboard& clipboard)
+{
+    pick(form.cboPGC, "3");
+    pick(form.CboMenu, "Chapter Menu");
+    clipboard.contents = "{71 00 00 05 00 07 00 00}\r\n{71 00 00 0E 00 01 00 00}\r\n{56 00 00 00 94 00 00 00}";
+    form.cmdPaste.click();
+}
+
 }
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // TREVALO_SCENE_PALETTE=dark shows the window as a desktop in dark mode
+    // would; after the style, which brings its own palette.
+    if (qEnvironmentVariable("TREVALO_SCENE_PALETTE") == QStringLiteral("dark"))
+        QApplication::setPalette(testing::DarkPalette::palette());
     QApplication::setApplicationName(QStringLiteral("Trevalo"));
     const std::string scene = argc > 1 ? argv[1] : "startup";
 
@@ -56,8 +72,10 @@ int main(int argc, char** argv)
         form.chkDummy.click();
         form.chkLinkCN.click();
         form.chkNone.click();
+    } else if (scene == "finding") {
+        importGuardTrace(form, clipboard);
     } else if (scene != "startup" && scene != "about") {
-        std::fprintf(stderr, "scenes: startup, imported, dummy, log, about\n");
+        std::fprintf(stderr, "scenes: startup, imported, dummy, log, about, finding\n");
         return 2;
     }
 

@@ -154,6 +154,55 @@ TEST_F(Log, AfterImportTheReportListsThePostSettings)
         "\r\n");
 }
 
+// What the checks find follows the listings under a heading of its own,
+// worst first; once the import is undone there is nothing to report.
+TEST_F(Log, FindingsCloseTheReportUnderTheirOwnHeading)
+{
+    paste("{71 00 00 0E 00 05 00 00}\r\n{56 00 00 00 94 00 00 00}");
+    frmLog log(form, clipboard);
+    EXPECT_EQ(log.txtLog.text(),
+        "Trevalo v1.55 log (After import)\r\n"
+        "_____________________\r\n"
+        "\r\n"
+        "DVD flow upon insert:\r\n"
+        "\r\n"
+        "1. First Play PGC\r\n"
+        "2. VTSM 1 Root Menu\r\n"
+        "_____________________\r\n"
+        "\r\n"
+        "VMG , First-Play PGC\r\n"
+        "\r\n"
+        "********** pre commands:\r\n"
+        "[00 B1 00 0E 00 00 00 03]  1  if ( gprm(14) != 0 ) then { Goto line 3 }\r\n"
+        "[30 06 00 01 01 83 00 00]  2  (JumpSS) Jump to VTSM 1, Root Menu (TTN 1)\r\n"
+        "[00 00 00 00 00 00 00 00]  3  NOP\r\n"
+        "\r\n"
+        "\r\n"
+        "VTSM 1 Root Menu\r\n"
+        "\r\n"
+        "********** pre commands:\r\n"
+        "[00 B1 00 0E 00 00 00 06]  1  if ( gprm(14) != 0 ) then { Goto line 6 }\r\n"
+        "[71 00 00 0E 00 01 00 00]  2  Set gprm(14) =(mov) 1\r\n"
+        "[71 00 00 0E 00 05 00 00]  3  Set gprm(14) =(mov) 5\r\n"
+        "[56 00 00 00 94 00 00 00]  4  (SetHL_BTN) Set Highlighted Button =(mov) 37888 (button )\r\n"
+        "[00 02 00 00 00 00 00 00]  5  Break\r\n"
+        "[00 00 00 00 00 00 00 00]  6  NOP\r\n"
+        "\r\n"
+        "_____________________\r\n"
+        "\r\n"
+        "Checks:\r\n"
+        "\r\n"
+        "1. The disc's own start-up sets the guard register GPRM 14 (imported command 1, {71 00 00 0E 00 05 00 00}), "
+        "so the shortcut can fire again on a later visit: undo, choose another register and import again.\r\n"
+        "2. Command 4 of the block for VTSM 1 Root Menu, {56 00 00 00 94 00 00 00}, highlights button value 37888; "
+        "buttons run from 1 to 36 (1024 to 36864): correct it in PgcEdit and trace again.\r\n");
+
+    messages.answers.push_back(ui::Answer::Yes);
+    click(form.cmdUndo);
+    frmLog undone(form, clipboard);
+    EXPECT_EQ(undone.txtLog.text(), startup_report);
+}
+
 TEST_F(Log, TagsInsertedThenRemovedGiveTheReportBackExactly)
 {
     frmLog log(form, clipboard);

@@ -1,5 +1,7 @@
 #include "ui/qt/ColourMapping.h"
 
+#include "ui/qt/Contrast.h"
+
 #include <vector>
 
 namespace trevalo::ui::qt {
@@ -38,28 +40,55 @@ QPalette::ColorRole ColourMapping::backRole(ControlKind kind)
 
 namespace {
 
+// A text role and the role of the background it is painted on.
+struct ForeOn {
+    QPalette::ColorRole fore;
+    QPalette::ColorRole back;
+};
+
 struct Roles {
     std::vector<QPalette::ColorRole> back;
-    std::vector<QPalette::ColorRole> fore;
+    std::vector<ForeOn> fore;
 };
 
 Roles rolesOf(ControlKind kind)
 {
     switch (kind) {
     case ControlKind::Button:
-        return { { QPalette::Button }, { QPalette::ButtonText } };
+        return { { QPalette::Button }, { { QPalette::ButtonText, QPalette::Button } } };
     case ControlKind::ComboBox:
         // A closed list paints as a button; its drop-down as a field. A shown
         // text that is no item is drawn as placeholder: give it the fore
         // colour so it reads like any other text.
-        return { { QPalette::Button, QPalette::Base }, { QPalette::ButtonText, QPalette::Text, QPalette::PlaceholderText } };
+        return { { QPalette::Button, QPalette::Base },
+            { { QPalette::ButtonText, QPalette::Button }, { QPalette::Text, QPalette::Base },
+                { QPalette::PlaceholderText, QPalette::Button } } };
     case ControlKind::TextBox:
-        return { { QPalette::Base }, { QPalette::Text } };
+        return { { QPalette::Base }, { { QPalette::Text, QPalette::Base } } };
     default:
-        return { { QPalette::Window }, { QPalette::WindowText } };
+        return { { QPalette::Window }, { { QPalette::WindowText, QPalette::Window } } };
     }
 }
 
+}
+
+bool ColourMapping::isLight(const QPalette& system)
+{
+    return Contrast::luminance(system.color(QPalette::WindowText)) <= Contrast::luminance(system.color(QPalette::Window));
+}
+
+QColor ColourMapping::legibleFore(Colour fore, const QColor& resolved_fore, Colour back, const QColor& resolved_back,
+    const QPalette& system)
+{
+    // Under a dark palette every text is held to the body-text ratio, the
+    // large grey step digits too: they are the window's signposts, and a
+    // dim grey on a dark face is the first thing to fade.
+    if (isLight(system) || (fore.is_system && back.is_system)
+        || Contrast::ratio(resolved_fore, resolved_back) >= Contrast::body_text)
+        return resolved_fore;
+    if (fore.is_system)
+        return Contrast::plainTextOn(resolved_back);
+    return Contrast::legibleOn(resolved_fore, resolved_back, Contrast::body_text);
 }
 
 QPalette ColourMapping::paletteFor(const Control& control, QPalette palette, const QPalette& system)
@@ -67,10 +96,20 @@ QPalette ColourMapping::paletteFor(const Control& control, QPalette palette, con
     Roles roles = rolesOf(control.kind());
     for (QPalette::ColorRole role : roles.back)
         palette.setColor(role, resolve(control.backColour(), role, system));
-    for (QPalette::ColorRole role : roles.fore) {
-        QColor fore = resolve(control.foreColour(), role, system);
-        palette.setColor(QPalette::Active, role, fore);
-        palette.setColor(QPalette::Inactive, role, fore);
+    // A panel that does not paint its own background shows its container's,
+    // which is then the same colour as its own (fillsBackground), so the
+    // control's own back colour is what its text lands on in every case.
+    for (ForeOn pair : roles.fore) {
+        QColor fore = legibleFore(control.foreColour(), resolve(control.foreColour(), pair.fore, system),
+            control.backColour(), resolve(control.backColour(), pair.back, system), system);
+        palette.setColor(QPalette::Active, pair.fore, fore);
+        palette.setColor(QPalette::Inactive, pair.fore, fore);
+        // The palette's greyed text was made for its own faces; on a light
+        // design background under a dark palette it would all but vanish.
+        QColor greyed = system.color(QPalette::Disabled, pair.fore);
+        if (!isLight(system) && !control.backColour().is_system)
+            greyed = Contrast::legibleOn(greyed, resolve(control.backColour(), pair.back, system), Contrast::greyed_text);
+        palette.setColor(QPalette::Disabled, pair.fore, greyed);
     }
     return palette;
 }

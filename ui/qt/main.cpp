@@ -6,16 +6,67 @@
 #include "ui/qt/WindowIcon.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
 #include <QStyleFactory>
+
+namespace {
+
+// Trevalo takes no options of its own and reads no files, so the command
+// line only asks for help or the version; positional arguments are ignored.
+void describe(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(QStringLiteral(
+        "Composes the DVD navigation commands that make a disc start in a chosen menu or title, for PgcEdit."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+// --help and --version are answered before the window's QApplication
+// exists: that one needs a display, and asking a program what it is should
+// not (over ssh, in a script, on a build machine). Qt's own options such as
+// -platform are still in argv here and parse as unknown; they must not stop
+// the answer, so the parse's verdict is ignored and only the two questions
+// are looked at. Does not return when one of them is asked. --help-all
+// lists Qt's GUI options too, which only a QApplication knows, so it is
+// left to the full parse in main.
+void answer_questions(QCommandLineParser& parser, int& argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    parser.parse(arguments);
+    const bool help = parser.isSet(QStringLiteral("help"));
+    const bool version = parser.isSet(QStringLiteral("version"));
+    if (!help && !version)
+        return;
+    // The answers name the program from the application object's arguments.
+    QCoreApplication core(argc, argv);
+    if (version)
+        parser.showVersion();
+    parser.showHelp();
+}
+
+}
 
 int main(int argc, char** argv)
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Trevalo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TREVALO_VERSION));
+    QCommandLineParser parser;
+    describe(parser);
+    answer_questions(parser, argc, argv);
+
     QApplication app(argc, argv);
+    // QApplication has taken Qt's own options out of argv; an option left
+    // over is unknown, and like other Qt programs Trevalo says so and stops.
+    parser.process(app);
     // Fusion paints with the palette, so the model's colours show as set.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setApplicationName(QStringLiteral("Trevalo"));
-    QApplication::setApplicationVersion(QStringLiteral(TREVALO_VERSION));
     QApplication::setWindowIcon(trevalo::ui::qt::WindowIcon::icon());
+    // Lets Wayland desktops tie the window to trevalo.desktop and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("trevalo"));
 
     trevalo::ui::qt::QtClipboard clipboard;
     trevalo::ui::qt::QtMessageBoxes messages;

@@ -1,0 +1,146 @@
+#!/usr/bin/env bash
+# Builds Trevalo's Debian package from a build tree, unpacks it into a
+# scratch root with dpkg -x and runs the program installed there, with Qt
+# taken from the system as on a user's machine.
+#
+#     PackageTest.sh CPACK BUILD_DIR SCRATCH_DIR VERSION ICON_DIR
+#
+# ICON_DIR holds the PNG icons rendered in the build tree.
+set -euo pipefail
+cpack=$1 build=$2 scratch=$3 version=$4 icons=$5
+sizes="16 24 32 48 64 128 256"
+
+checks=0
+fail() { echo "FAIL: $*" >&2; exit 1; }
+pass() { checks=$((checks + 1)); }
+
+rm -rf "$scratch"
+mkdir -p "$scratch"
+
+# The package, as `make package` builds it.
+if ! "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1; then
+    cat "$scratch/cpack.log" >&2
+    fail "cpack could not build the package"
+fi
+shopt -s nullglob
+debs=("$scratch"/out/*.deb)
+[ ${#debs[@]} -eq 1 ] || fail "expected one .deb, found ${#debs[@]}"
+deb=${debs[0]}
+arch=$(dpkg --print-architecture)
+[ "$(basename "$deb")" = "trevalo_${version}_${arch}.deb" ] || fail "package file is named $(basename "$deb")"
+pass
+
+# The control fields apt and software centres show.
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = trevalo ] || fail "Package: $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
+[ "$(field Architecture)" = "$arch" ] || fail "Architecture: $(field Architecture)"
+[ "$(field Section)" = video ] || fail "Section: $(field Section)"
+[ "$(field Priority)" = optional ] || fail "Priority: $(field Priority)"
+[[ "$(field Maintainer)" =~ ^[^\<]+\ \<[^@\ ]+@[^@\ ]+\>$ ]] || fail "Maintainer: $(field Maintainer)"
+description=$(field Description)
+[ "$(printf '%s\n' "$description" | wc -l)" -ge 2 ] || fail "Description has no long text: $description"
+[[ "$description" == *PgcEdit* ]] || fail "Description does not say what Trevalo is for"
+pass
+
+# Depends: the packages a Debian system needs to run the program. Each
+# entry's first word is a package name; alternatives count as well.
+depends=$(field Depends)
+names=$(printf '%s\n' "$depends" | tr ',|' '\n\n' | sed 's/^ *//; s/[ (].*//')
+for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins libstdc++6 libc6; do
+    grep -qx -- "$package" <<<"$names" || fail "Depends lacks $package: $depends"
+done
+# Nothing from the build machine's development packages.
+if grep -qE -- '-dev$|gtest|benchmark' <<<"$names"; then
+    fail "Depends names a development package: $depends"
+fi
+pass
+
+# The files, and nothing else: no test programs or build tools shipped.
+expected="./usr/bin/trevalo
+./usr/share/applications/trevalo.desktop
+./usr/share/icons/hicolor/scalable/apps/trevalo.svg
+./usr/share/metainfo/org.trevalo.Trevalo.metainfo.xml"
+for size in $sizes; do
+    expected+=$'\n'"./usr/share/icons/hicolor/${size}x${size}/apps/trevalo.png"
+done
+listed=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | LC_ALL=C sort)
+[ "$listed" = "$(LC_ALL=C sort <<<"$expected")" ] || fail "the package holds:"$'\n'"$listed"
+pass
+
+root=$scratch/root
+dpkg -x "$deb" "$root"
+bin=$root/usr/bin/trevalo
+[ -x "$bin" ] || fail "usr/bin/trevalo is not executable"
+# Installed programs find Qt where the system keeps it, not in a build tree.
+if readelf -d "$bin" | grep -qE 'RPATH|RUNPATH'; then
+    fail "the installed program carries a library search path"
+fi
+pass
+
+# The icons: real PNG files of the size their folder names, the very ones
+# rendered from the window icon in the build tree.
+for size in $sizes; do
+    png=$root/usr/share/icons/hicolor/${size}x${size}/apps/trevalo.png
+    [ "$(od -An -tx1 -N8 "$png" | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "$png is not a PNG"
+    read -r width height < <(od -An -tu1 -j16 -N8 "$png" |
+        awk '{ print $1*16777216 + $2*65536 + $3*256 + $4, $5*16777216 + $6*65536 + $7*256 + $8 }')
+    [ "$width x $height" = "$size x $size" ] || fail "$png is ${width}x$height"
+    cmp -s "$png" "$icons/${size}x${size}/apps/trevalo.png" || fail "$png differs from the rendered icon"
+done
+grep -q '<svg' "$root/usr/share/icons/hicolor/scalable/apps/trevalo.svg" || fail "the scalable icon is not SVG"
+pass
+
+# The desktop entry starts the installed program and names its icon; the
+# metainfo points at the entry and carries this version's release.
+desktop=$root/usr/share/applications/trevalo.desktop
+exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+[ "${exec_line%% *}" = trevalo ] || fail "Exec=$exec_line"
+[ "$(sed -n 's/^Icon=//p' "$desktop")" = trevalo ] || fail "Icon= does not name the installed icon"
+metainfo=$root/usr/share/metainfo/org.trevalo.Trevalo.metainfo.xml
+grep -q '<launchable type="desktop-id">trevalo.desktop</launchable>' "$metainfo" || fail "metainfo launchable"
+grep -q '<binary>trevalo</binary>' "$metainfo" || fail "metainfo provides no binary"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo has no release $version"
+pass
+
+# The installed program, with no display and no help from the build: the
+# questions are answered without one.
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LD_LIBRARY_PATH "$@"; }
+
+out=$(run "$bin" --version) || fail "--version exited with $?"
+[ "$out" = "Trevalo $version" ] || fail "--version said: $out"
+pass
+
+for option in --help -h; do
+    out=$(run "$bin" "$option") || fail "$option exited with $?"
+    [ "$(head -n 1 <<<"$out")" = "Usage: $bin [options]" ] || fail "$option begins: $(head -n 1 <<<"$out")"
+    grep -q 'DVD navigation commands' <<<"$out" || fail "$option has no description"
+    grep -qE -- '--version +Displays version information' <<<"$out" || fail "$option lists no --version"
+    grep -qE -- '--help +Displays help' <<<"$out" || fail "$option lists no --help"
+done
+pass
+
+# An unknown option is refused, with the parser's message, before any window.
+set +e
+err=$(run QT_QPA_PLATFORM=offscreen timeout 10 "$bin" --no-such-option 2>&1 >/dev/null)
+status=$?
+set -e
+[ "$status" -ne 0 ] && [ "$status" -ne 124 ] || fail "an unknown option gave exit status $status"
+grep -q "Unknown option 'no-such-option'" <<<"$err" || fail "an unknown option said: $err"
+pass
+
+# Started, the program comes up and keeps running until it is stopped: the
+# timeout ends it (status 124) rather than a crash or an early exit. Qt's own
+# -platform option works, and a stray argument changes nothing.
+started() {
+    set +e
+    run timeout 2 "$@" >"$scratch/run.log" 2>&1
+    local status=$?
+    set -e
+    [ "$status" -eq 124 ] || { cat "$scratch/run.log" >&2; fail "$* ended with status $status"; }
+}
+started env QT_QPA_PLATFORM=offscreen "$bin"
+started "$bin" -platform offscreen VIDEO_TS.IFO
+pass
+
+echo "$checks passed, 0 failed"
