@@ -129,6 +129,11 @@ std::string CaptionClipping::clipping(QWidget* widget)
             widest = std::max(widest, inkWidth(metrics, text));
         return fits(widest, field.width(), "widest item");
     }
+    if (auto* frame = dynamic_cast<ui::qt::FrameWidget*>(widget)) {
+        if (frame->title().isEmpty())
+            return {};
+        return fits(frame->titleRect().right() + 1, frame->width(), "title");
+    }
     if (auto* box = qobject_cast<QGroupBox*>(widget)) {
         if (box->title().isEmpty())
             return {};

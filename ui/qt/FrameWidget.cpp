@@ -20,17 +20,36 @@ void FrameWidget::setTitleFont(const QFont& font)
     update();
 }
 
+QRect FrameWidget::titleRect() const
+{
+    if (title().isEmpty())
+        return {};
+    const QFontMetrics metrics(m_title_font, this);
+    const QString shown = QString(title()).replace(QStringLiteral("&&"), QStringLiteral("&"));
+    return QRect(metrics.averageCharWidth(), 0, metrics.horizontalAdvance(shown) + 2, metrics.height());
+}
+
 void FrameWidget::paintEvent(QPaintEvent*)
 {
-    // QGroupBox's own painting, with the caption's font in place of the
-    // widget's: the style measures the caption with the option's metrics
-    // and draws it with the painter's font.
+    // The border runs through the middle of the caption, which sits on it a
+    // character in from the left: the layout's controls were placed for
+    // that, and a style that puts the caption above the border would run it
+    // into the step digit below.
     QStylePainter painter(this);
+    const QRect label = titleRect();
+    // Drawn here rather than by the style, which would push the border down
+    // below the caption's full height; faint, as the style draws it.
+    QColor line = palette().color(QPalette::Mid);
+    line.setAlpha(110);
+    painter.setPen(line);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.drawRoundedRect(QRectF(rect().adjusted(0, label.height() / 2, -1, -1)), 2, 2);
+    if (label.isEmpty())
+        return;
+    painter.fillRect(label, palette().brush(backgroundRole()));
     painter.setFont(m_title_font);
-    QStyleOptionGroupBox option;
-    initStyleOption(&option);
-    option.fontMetrics = QFontMetrics(m_title_font, this);
-    painter.drawComplexControl(QStyle::CC_GroupBox, option);
+    style()->drawItemText(&painter, label, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, palette(),
+        isEnabled(), title(), QPalette::WindowText);
 }
 
 }

@@ -17,6 +17,8 @@ public:
 
     const QFont& titleFont() const { return m_title_font; }
     void setTitleFont(const QFont& font);
+    // Where the caption is drawn, over the top border; empty without one.
+    QRect titleRect() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
