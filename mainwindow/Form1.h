@@ -244,6 +244,8 @@ private:
     // Writes code into byte j of every SetSTN of the current block.
     void writeStreamByte(int j, const std::string& code);
     void enableSubPictureList(bool enabled);
+    // An enabled list has the light-yellow background of active input.
+    static void reopen(ui::ComboBox& list);
     // Undo and Reset ask first what becomes of the clipboard; false when
     // the author cancels.
     bool askAboutClipboard();

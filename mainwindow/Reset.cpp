@@ -8,10 +8,6 @@ void Form1::mnuReset_Click()
 {
     if (!askAboutClipboard())
         return;
-    auto reopen = [](ui::ComboBox& list) {
-        list.setEnabled(true);
-        list.setBackColour(ui::colours::yellow);
-    };
 
     Frame1.setEnabled(true);
     Frame10.setEnabled(false);

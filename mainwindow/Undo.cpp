@@ -2,6 +2,12 @@
 
 namespace trevalo {
 
+void Form1::reopen(ui::ComboBox& list)
+{
+    list.setEnabled(true);
+    list.setBackColour(ui::colours::yellow);
+}
+
 bool Form1::askAboutClipboard()
 {
     switch (m_messages.show("Do you want to clear the clipboard? [Recommended]", "Warning", ui::Buttons::YesNoCancel)) {
@@ -33,10 +39,6 @@ void Form1::cmdUndo_Click()
     Label6.setVisible(true);
     cmdUndo.setVisible(false);
 
-    auto reopen = [](ui::ComboBox& list) {
-        list.setEnabled(true);
-        list.setBackColour(ui::colours::yellow);
-    };
     const std::string& domain = cboSelect.text();
     if (domain == "VTSM") {
         reopen(cboPGC);

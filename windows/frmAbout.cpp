@@ -15,7 +15,7 @@ frmAbout::frmAbout()
     Label1.setCaption("A companion to PgcEdit for DVD-Video authors.");
     Label1.setPlace({ 960, 1620, 4920, 255 });
     Label1.setFont({ "MS Sans Serif", 8.25, false, true });
-    Label2.setPlace({ 240, 2040, 5640, 1680 });
+    Label2.setPlace({ 240, 2040, 5640, 1080 });
     form.on_click = [this] { Form_Click(); };
     Form_Load();
 }

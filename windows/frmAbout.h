@@ -20,7 +20,7 @@ public:
     void Form_Click();
 
 private:
-    ui::Window form { "frmAbout", "", 6120, 3960 };
+    ui::Window form { "frmAbout", "", 6120, 3300 };
 
 public:
     ui::Picture Picture1 { &form, "Picture1" };
