@@ -1,6 +1,6 @@
 #include "gui/BoundForm1.h"
 
-#include <QAccessible>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QPlainTextEdit>
@@ -25,10 +25,15 @@ protected:
     {
         QWidget* target = QApplication::focusWidget();
         QTest::keyClick(target ? target : &bound.host, Qt::Key(key), modifiers);
-        // A mnemonic presses its button the way a click would, a moment
-        // later; let that happen before the next key.
-        if (modifiers & Qt::AltModifier)
-            QTest::qWait(150);
+        // A mnemonic presses its button the way a click would: down now,
+        // clicked a moment later. Wait for the click, however busy the
+        // machine, before the next key.
+        if (modifiers & Qt::AltModifier) {
+            EXPECT_TRUE(QTest::qWaitFor([] {
+                auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+                return button && !button->isDown();
+            }, 5000));
+        }
     }
 
     // Tabs on until `control` has the focus, failing after a full round.
