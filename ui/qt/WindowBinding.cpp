@@ -75,18 +75,32 @@ QString tooltipFor(const Control& control)
     return tip + QStringLiteral(" (") + keys.toString(QKeySequence::NativeText) + QLatin1Char(')');
 }
 
+// Whether the control is placed wholly outside its container's area, where
+// no part of it can show.
+bool outsideContainer(const Control& control)
+{
+    const Control* container = control.container();
+    if (!container)
+        return false;
+    const Place& place = control.place();
+    const Place& area = container->place();
+    return !(place.left < area.width && place.top < area.height && place.right() > 0 && place.bottom() > 0);
+}
+
 // Whether any part of the control can show: not lowered under another
 // control, and not placed wholly outside its container's area.
 bool canBeSeen(const Control& control)
 {
-    if (control.stacking() == Stacking::Lowered)
-        return false;
-    const Control* container = control.container();
-    if (!container)
-        return true;
-    const Place& place = control.place();
-    const Place& area = container->place();
-    return place.left < area.width && place.top < area.height && place.right() > 0 && place.bottom() > 0;
+    return control.stacking() != Stacking::Lowered && !outsideContainer(control);
+}
+
+// Whether the control needs its widget for the window as it shows now. A
+// widget nobody can see yet costs start-up time for nothing, so it is made
+// when the control first shows or its widget is asked for. Menu entries
+// always need theirs: the menu bar lists them.
+bool showsNow(const Control& control)
+{
+    return control.kind() == ControlKind::MenuEntry || (control.visible() && !outsideContainer(control));
 }
 
 bool isMultiLine(const Control& control)
@@ -181,10 +195,13 @@ WindowBinding::WindowBinding(Window& window, QWidget& client, QMenuBar* menu_bar
     // controls then start with the font and palette they need, rather than
     // being handed a container's later and relaying out for it.
     mirrorWindow();
+    const std::vector<Control*>& controls = m_window.controls();
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        m_entries[controls[i]].order = i;
     m_building = true;
-    for (Control* control : m_window.controls()) {
-        create(*control);
-        mirrorEntry(*control, m_entries[control]);
+    for (Control* control : controls) {
+        if (showsNow(*control))
+            ensureWidget(*control, m_entries[control]);
     }
     m_building = false;
     // Every widget exists before any is raised or lowered, so the stacking
@@ -216,10 +233,58 @@ bool WindowBinding::hasMenuEntries(const Window& window)
     return false;
 }
 
-QWidget* WindowBinding::widgetFor(const Control& control) const
+QWidget* WindowBinding::widgetFor(const Control& control)
 {
     auto it = m_entries.find(&control);
-    return it == m_entries.end() ? nullptr : it->second.widget;
+    if (it == m_entries.end())
+        return nullptr;
+    Entry& entry = it->second;
+    ensureWidget(*m_window.controls()[entry.order], entry);
+    return entry.widget;
+}
+
+// Makes the control's widget (or action) if it has none yet, and mirrors it.
+void WindowBinding::ensureWidget(Control& control, Entry& entry)
+{
+    if (control.kind() == ControlKind::Window || entry.widget || entry.action)
+        return;
+    create(control);
+    mirrorEntry(control, entry);
+    if (!m_building && entry.widget)
+        settleLateWidget(control, entry);
+}
+
+// A widget made after the others goes on top of its siblings and last in
+// the Tab order; this puts it where it would be had it been made with them,
+// in the model's order.
+void WindowBinding::settleLateWidget(const Control& control, Entry& entry)
+{
+    QWidget* widget = entry.widget;
+    // Raised and lowered ones were placed by mirroring; a normal one lies
+    // under every raised sibling and every normal one that comes after it.
+    if (control.stacking() == Stacking::Normal) {
+        for (QObject* child : widget->parentWidget()->children()) {
+            auto* sibling = qobject_cast<QWidget*>(child);
+            auto it = m_controls.find(sibling);
+            if (!sibling || sibling == widget || it == m_controls.end())
+                continue;
+            const Control& other = *it->second;
+            if (other.stacking() == Stacking::Raised
+                || (other.stacking() == Stacking::Normal && m_entries[&other].order > entry.order)) {
+                widget->stackUnder(sibling);
+                break;
+            }
+        }
+    }
+    QWidget* previous = nullptr;
+    for (Control* each : m_window.controls()) {
+        QWidget* next = m_entries[each].widget;
+        if (!next || next->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 QAction* WindowBinding::actionFor(const MenuEntry& entry) const
@@ -247,7 +312,6 @@ QWidget* WindowBinding::parentWidgetFor(const Control& control)
     Control* container = control.container();
     if (!container || container == &m_window)
         return &m_client;
-    create(*container);
     QWidget* parent = widgetFor(*container);
     return parent ? parent : &m_client;
 }
@@ -452,8 +516,12 @@ void WindowBinding::mirror()
 {
     mirrorWindow();
     for (Control* control : m_window.controls()) {
-        create(*control);
         Entry& entry = m_entries[control];
+        if (!entry.widget && !entry.action) {
+            if (showsNow(*control))
+                ensureWidget(*control, entry);
+            continue;
+        }
         if (!entry.stale && entry.mirrored_revision == control->revision())
             continue;
         mirrorEntry(*control, entry);

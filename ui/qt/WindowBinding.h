@@ -3,6 +3,7 @@
 #include "ui/Control.h"
 #include "ui/qt/PixelScale.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -42,7 +43,10 @@ public:
     // blocked; moves the keyboard focus when the model's focus moved.
     void mirror();
 
-    QWidget* widgetFor(const Control&) const;
+    // Controls that cannot show yet (hidden, or placed wholly outside their
+    // container) get their widget when they first can, or when asked for
+    // here, whichever comes first.
+    QWidget* widgetFor(const Control&);
     QAction* actionFor(const MenuEntry&) const;
     // The control a widget (or a part of one, such as a list's drop-down)
     // belongs to, or null.
@@ -60,6 +64,9 @@ private:
     struct Entry {
         QWidget* widget = nullptr;
         QAction* action = nullptr;
+        // The control's place in the model's order, which the widgets'
+        // stacking and Tab order follow whenever they are made.
+        std::size_t order = 0;
         std::uint64_t mirrored_revision = 0;
         bool stale = true;
         bool stacked = false;
@@ -67,6 +74,8 @@ private:
     };
 
     void create(Control&);
+    void ensureWidget(Control&, Entry&);
+    void settleLateWidget(const Control&, Entry&);
     QWidget* parentWidgetFor(const Control&);
     void connectEvents(Control&, Entry&);
     void bindShortcut(Control&);
