@@ -425,3 +425,73 @@ TEST_F(WindowBindingFocusTest, AnOperationCanTakeTheFocusBackFromTheUser)
 
 }
 }
+
+namespace trevalo::ui::qt {
+namespace {
+
+// Three buttons side by side in the model's order, the middle one hidden at
+// first, and a fourth placed where its window never shows it.
+struct LateWindow {
+    Window window { "Late", "Late window", 6000, 3000 };
+    Button first { &window, "first" };
+    Button middle { &window, "middle" };
+    Button last { &window, "last" };
+    Button away { &window, "away" };
+
+    LateWindow()
+    {
+        first.setPlace({ 150, 150, 1500, 360 });
+        middle.setPlace({ 1200, 150, 1500, 360 });
+        middle.setVisible(false);
+        last.setPlace({ 2250, 150, 1500, 360 });
+        away.setPlace({ 7000, 150, 1500, 360 });
+    }
+};
+
+// The next widget after `from` that Tab could reach.
+QWidget* nextTabStop(QWidget* from)
+{
+    for (QWidget* w = from->nextInFocusChain(); w && w != from; w = w->nextInFocusChain()) {
+        if (w->focusPolicy() & Qt::TabFocus)
+            return w;
+    }
+    return nullptr;
+}
+
+TEST(WindowBindingLateTest, AWidgetMadeWhenFirstShownTakesItsPlaceInTabAndStackingOrder)
+{
+    LateWindow late;
+    MainWindowHost host(late.window);
+    WindowBinding& binding = host.binding();
+    EXPECT_EQ(host.client().findChild<QPushButton*>(QStringLiteral("middle")), nullptr);
+
+    late.middle.setVisible(true);
+    binding.mirror();
+    QWidget* first = binding.widgetFor(late.first);
+    QWidget* middle = host.client().findChild<QPushButton*>(QStringLiteral("middle"));
+    QWidget* last = binding.widgetFor(late.last);
+    ASSERT_NE(middle, nullptr);
+    EXPECT_EQ(binding.widgetFor(late.middle), middle);
+    EXPECT_FALSE(middle->isHidden());
+    EXPECT_EQ(nextTabStop(first), middle);
+    EXPECT_EQ(nextTabStop(middle), last);
+    const QObjectList& stack = host.client().children();
+    EXPECT_LT(stack.indexOf(first), stack.indexOf(middle));
+    EXPECT_LT(stack.indexOf(middle), stack.indexOf(last));
+}
+
+TEST(WindowBindingLateTest, AWidgetNobodyCanSeeIsMadeWhenAskedFor)
+{
+    LateWindow late;
+    MainWindowHost host(late.window);
+    EXPECT_EQ(host.client().findChild<QPushButton*>(QStringLiteral("away")), nullptr);
+    auto* away = qobject_cast<QPushButton*>(host.binding().widgetFor(late.away));
+    ASSERT_NE(away, nullptr);
+    EXPECT_EQ(away->parentWidget(), &host.client());
+    EXPECT_EQ(away->geometry(), QRect(467, 10, 100, 24));
+    EXPECT_EQ(away->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(host.binding().controlFor(away), &late.away);
+}
+
+}
+}
