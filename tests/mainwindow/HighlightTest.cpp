@@ -9,11 +9,8 @@ using testing::FormFixture;
 using namespace testing::expected;
 using ui::Colour;
 
-
-const std::string trace = "{71 00 00 03 00 05 00 00}";
-// Text2 right after importing `trace`.
-const std::string imported = "{00 B1 00 0E 00 00 00 05} {71 00 00 0E 00 01 00 00} {71 00 00 03 00 05 00 00} "
-                             "{00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}";
+const std::string& trace = one_set_trace;
+const std::string& imported = imported_one_set;
 
 class Highlight : public FormFixture {
 protected:

@@ -5,41 +5,23 @@
 namespace trevalo {
 namespace {
 
-using testing::FakeClipboard;
-using testing::FakeMessageBoxes;
-using testing::FakeModalWindows;
+using testing::FreshWindow;
 using testing::FormFixture;
 using namespace testing::expected;
 using ui::Colour;
 
-
 const std::string trace = "{71 00 00 03 00 05 00 00}";
-const std::string question = "Do you want to clear the clipboard? [Recommended]";
 
 class Reset : public FormFixture {
 protected:
-    void reset(ui::Answer answer)
-    {
-        messages.answers.push_back(answer);
-        click(form.mnuReset);
-        ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].prompt, question);
-        EXPECT_EQ(messages.shown[0].title, "Warning");
-        EXPECT_EQ(messages.shown[0].buttons, ui::Buttons::YesNoCancel);
-        messages.shown.clear();
-    }
+    void reset(ui::Answer answer) { clickAndAnswer(form.mnuReset, answer); }
 };
 
 // The state Reset ends in: the start-up window with the few differences its
 // steps leave behind. optVTSM is selected, the target selection greys the
 // dummy number's text, writes Label15 without its trailing blank and leaves
 // the focus on cmdTemp.
-struct ResetWindow {
-    FakeClipboard clipboard;
-    FakeMessageBoxes messages;
-    FakeModalWindows modals;
-    Form1 form { clipboard, messages, modals };
-
+struct ResetWindow : testing::FreshWindow {
     ResetWindow()
     {
         form.optVTSM.on_click = nullptr;

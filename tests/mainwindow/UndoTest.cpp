@@ -5,38 +5,18 @@
 namespace trevalo {
 namespace {
 
-using testing::FakeClipboard;
-using testing::FakeMessageBoxes;
-using testing::FakeModalWindows;
+using testing::FreshWindow;
 using testing::FormFixture;
 using namespace testing::expected;
 using ui::Colour;
 
-
 const std::string trace = "{71 00 00 03 00 05 00 00}\r\n{71 00 00 04 00 01 00 00}";
-const std::string question = "Do you want to clear the clipboard? [Recommended]";
 
 class Undo : public FormFixture {
 protected:
-    void undo(ui::Answer answer)
-    {
-        messages.answers.push_back(answer);
-        click(form.cmdUndo);
-        ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].prompt, question);
-        EXPECT_EQ(messages.shown[0].title, "Warning");
-        EXPECT_EQ(messages.shown[0].buttons, ui::Buttons::YesNoCancel);
-        messages.shown.clear();
-    }
+    void undo(ui::Answer answer) { clickAndAnswer(form.cmdUndo, answer); }
 };
 
-// A main window as it comes up, to compare whole states with.
-struct FreshWindow {
-    FakeClipboard clipboard;
-    FakeMessageBoxes messages;
-    FakeModalWindows modals;
-    Form1 form { clipboard, messages, modals };
-};
 
 TEST_F(Undo, CancelChangesNothingNotEvenTheClipboard)
 {

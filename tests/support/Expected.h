@@ -15,6 +15,12 @@ inline const std::string menu_block
 inline const std::string link_block
     = "{00 B1 00 0E 00 00 00 03} {20 04 00 00 00 00 00 06} {00 00 00 00 00 00 00 00}";
 
+// A one-command trace, and Text2 right after importing it at start-up.
+inline const std::string one_set_trace = "{71 00 00 03 00 05 00 00}";
+inline const std::string imported_one_set
+    = "{00 B1 00 0E 00 00 00 05} {71 00 00 0E 00 01 00 00} {71 00 00 03 00 05 00 00} "
+      "{00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}";
+
 using ui::Colour;
 inline constexpr Colour yellow = Colour::rgb(255, 255, 192);
 inline constexpr Colour magenta = Colour::rgb(255, 0, 255);

@@ -11,6 +11,15 @@
 
 namespace trevalo::testing {
 
+// A main window as it comes up on doubles of its own: a state to compare a
+// window under test with.
+struct FreshWindow {
+    FakeClipboard clipboard;
+    FakeMessageBoxes messages;
+    FakeModalWindows modals;
+    Form1 form { clipboard, messages, modals };
+};
+
 // A main window on fake clipboard and message boxes, driven the way a user
 // drives it: picking list items and clicking controls through the same
 // setters the real window uses.
@@ -44,6 +53,20 @@ protected:
     void click(Clickable& control)
     {
         control.click();
+    }
+
+    // Clicks Undo Import or Reset and gives `answer` to the clipboard
+    // question both ask first, checking it is that question.
+    template<typename Clickable>
+    void clickAndAnswer(Clickable& control, ui::Answer answer)
+    {
+        messages.answers.push_back(answer);
+        click(control);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].prompt, "Do you want to clear the clipboard? [Recommended]");
+        EXPECT_EQ(messages.shown[0].title, "Warning");
+        EXPECT_EQ(messages.shown[0].buttons, ui::Buttons::YesNoCancel);
+        messages.shown.clear();
     }
 };
 
