@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QGroupBox>
 
@@ -19,6 +20,9 @@ public:
     void setTitleFont(const QFont& font);
     // Where the caption is drawn, over the top border; empty without one.
     QRect titleRect() const;
+    // The border's colour: opaque, as the style's translucent one looks
+    // over this frame's background.
+    QColor borderColour() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;

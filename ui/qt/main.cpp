@@ -1,4 +1,5 @@
 #include "mainwindow/Form1.h"
+#include "ui/qt/FontWarmup.h"
 #include "ui/qt/MainWindowHost.h"
 #include "ui/qt/QtClipboard.h"
 #include "ui/qt/QtMessageBoxes.h"
@@ -58,6 +59,9 @@ int main(int argc, char** argv)
     describe(parser);
     answer_questions(parser, argc, argv);
 
+    // Runs beside the application object's set-up; only the window needs
+    // fonts.
+    trevalo::ui::qt::FontWarmup fonts;
     QApplication app(argc, argv);
     // QApplication has taken Qt's own options out of argv; an option left
     // over is unknown, and like other Qt programs Trevalo says so and stops.
@@ -73,6 +77,7 @@ int main(int argc, char** argv)
     trevalo::ui::qt::QtModalWindows modals;
     trevalo::Form1 form(clipboard, messages, modals);
 
+    fonts.wait();
     trevalo::ui::qt::MainWindowHost host(form.window());
     // An operation may open a box or a window half-way; show its work so far.
     auto catch_up = [&host] { host.binding().mirror(); };
