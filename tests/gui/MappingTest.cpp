@@ -78,6 +78,18 @@ TEST(FontMappingTest, OnlyMsSansSerifShrinks)
     EXPECT_TRUE(arrow.italic());
 }
 
+TEST(FontMappingTest, CaptionsAreNotKernedAsOnWindows)
+{
+    for (const Font& font : { fonts::sans, fonts::sans_bold, fonts::step_digit }) {
+        QFontMetricsF metrics(FontMapping::toQFont(font));
+        for (const char* pair : { "AV", "To", "Ty", "LT" }) {
+            const QString text = QString::fromLatin1(pair);
+            EXPECT_NEAR(metrics.horizontalAdvance(text), metrics.horizontalAdvance(text.left(1)) + metrics.horizontalAdvance(text.right(1)), 0.01)
+                << pair << " in " << font.family << " " << font.points;
+        }
+    }
+}
+
 TEST(ColourMappingTest, SystemColoursComeFromThePalette)
 {
     QPalette system;

@@ -38,20 +38,30 @@ QString str(const QRect& r)
 // What a widget paints itself, at the screen's device pixel ratio, on a
 // transparent image: a frame only its caption and border (its face is meant
 // to lie under its controls), any other control with its inner parts.
-// Ink is what is painted at least half opaque: Fusion draws a frame's border
-// as a faint translucent line, which is not counted.
+// Ink is what is painted at least half opaque. A frame's border is a faint
+// line (the style's translucent one, mixed over the frame's face) that a
+// control may sit on, as in the design; it is not counted.
 QImage ink(QWidget* widget, qreal ratio)
 {
     QImage image((QSizeF(widget->size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
-    bool frame = dynamic_cast<ui::qt::FrameWidget*>(widget) != nullptr;
+    auto* frame = dynamic_cast<ui::qt::FrameWidget*>(widget);
     bool filled = widget->autoFillBackground();
     if (frame)
         widget->setAutoFillBackground(false);
     widget->render(&image, QPoint(), QRegion(), frame ? QWidget::RenderFlags() : QWidget::DrawChildren);
-    if (frame)
+    if (frame) {
         widget->setAutoFillBackground(filled);
+        const QRgb border = frame->borderColour().rgba();
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                if (line[x] == border)
+                    line[x] = 0;
+            }
+        }
+    }
     return image;
 }
 

@@ -78,6 +78,10 @@ QFont FontMapping::toQFont(const Font& font)
     qfont.setItalic(font.italic);
     qfont.setUnderline(false);
     qfont.setStrikeOut(false);
+    // The captions are plain Latin text, laid out for Windows, which draws
+    // them without kerning. Skipping the shaper for such text does the same,
+    // and spares the first paint the shaping set-up of every face it uses.
+    qfont.setStyleStrategy(QFont::PreferNoShaping);
     if (classify(font.family) == Class::Fixed) {
         // The blocks are patched by character position; a proportional
         // stand-in would scramble their columns.

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QStringList>
 #include <QStyleFactory>
 
@@ -68,7 +69,15 @@ int main(int argc, char** argv)
     parser.process(app);
     // Fusion paints with the palette, so the model's colours show as set.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(trevalo::ui::qt::WindowIcon::icon());
+    const QIcon icon = trevalo::ui::qt::WindowIcon::icon();
+    QApplication::setWindowIcon(icon);
+    // X11 sends every offered size of the icon to the window manager when
+    // the window first shows. Drawn now, they fill the wait for the font
+    // configuration instead of delaying the first paint.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        for (const QSize& size : icon.availableSizes())
+            icon.pixmap(size);
+    }
     // Lets Wayland desktops tie the window to trevalo.desktop and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("trevalo"));
 
