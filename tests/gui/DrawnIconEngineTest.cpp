@@ -60,5 +60,22 @@ TEST_F(DrawnIconEngineTest, ADisabledIconLooksDifferentFromTheNormalOne)
     EXPECT_EQ(draws, 1);
 }
 
+TEST_F(DrawnIconEngineTest, SizesDrawnAheadAreUsedInsteadOfDrawingThemAgain)
+{
+    QImage ahead(32, 32, QImage::Format_ARGB32_Premultiplied);
+    ahead.fill(Qt::green);
+    QImage not_square(16, 8, QImage::Format_ARGB32_Premultiplied);
+    not_square.fill(Qt::green);
+    QIcon adopted { new DrawnIconEngine(&countedDraw, { 16, 32 }, { ahead, not_square, QImage() }) };
+
+    EXPECT_EQ(adopted.pixmap(QSize(32, 32)).toImage().pixelColor(0, 0), QColor(Qt::green));
+    EXPECT_EQ(draws, 0);
+    // Sizes not drawn ahead, and images that are no icon size, are drawn.
+    EXPECT_EQ(adopted.pixmap(QSize(16, 16)).toImage().pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(draws, 1);
+    EXPECT_EQ(adopted.pixmap(QSize(32, 32)).toImage().pixelColor(0, 0), QColor(Qt::green));
+    EXPECT_EQ(draws, 1);
+}
+
 }
 }

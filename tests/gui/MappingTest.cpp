@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <future>
+
 namespace trevalo::ui::qt {
 namespace {
 
@@ -135,6 +137,19 @@ TEST(WindowIconTest, DrawsADiscWithAHoleAndAStartArrow)
     QRgb arrow = icon.pixel(44, 46);
     EXPECT_GT(qGreen(arrow), qRed(arrow) + 60);
     EXPECT_FALSE(WindowIcon::icon().availableSizes().isEmpty());
+}
+
+TEST(WindowIconTest, SizesDrawnOnAnotherThreadAreTheOffered)
+{
+    const QList<QImage> ahead = std::async(std::launch::async, &WindowIcon::drawOffered).get();
+    const QIcon icon = WindowIcon::icon(ahead);
+    const QList<QSize> offered = icon.availableSizes();
+    ASSERT_EQ(ahead.size(), offered.size());
+    for (qsizetype i = 0; i < ahead.size(); ++i) {
+        EXPECT_EQ(ahead[i].size(), offered[i]);
+        EXPECT_EQ(ahead[i], WindowIcon::draw(offered[i].width())) << "side " << offered[i].width();
+        EXPECT_EQ(icon.pixmap(offered[i]).toImage().convertToFormat(ahead[i].format()), ahead[i]);
+    }
 }
 
 }

@@ -7,10 +7,14 @@
 
 namespace trevalo::ui::qt {
 
-DrawnIconEngine::DrawnIconEngine(Draw draw, QList<int> sides)
+DrawnIconEngine::DrawnIconEngine(Draw draw, QList<int> sides, const QList<QImage>& ahead)
     : m_draw(draw)
     , m_sides(std::move(sides))
 {
+    for (const QImage& image : ahead) {
+        if (!image.isNull() && image.width() == image.height())
+            m_ahead.insert(image.width(), image);
+    }
 }
 
 QPixmap DrawnIconEngine::drawn(int side)
@@ -18,7 +22,9 @@ QPixmap DrawnIconEngine::drawn(int side)
     auto it = m_drawn.constFind(side);
     if (it != m_drawn.constEnd())
         return *it;
-    QPixmap pixmap = QPixmap::fromImage(m_draw(side));
+    // Pixmaps belong to the GUI thread, so an image drawn ahead becomes one
+    // only here.
+    QPixmap pixmap = QPixmap::fromImage(m_ahead.contains(side) ? m_ahead.take(side) : m_draw(side));
     m_drawn.insert(side, pixmap);
     return pixmap;
 }

@@ -17,8 +17,10 @@ public:
     using Draw = QImage (*)(int side);
 
     // `sides` are the square sizes the icon offers (window managers pick
-    // from these); any other size is drawn on demand all the same.
-    DrawnIconEngine(Draw draw, QList<int> sides);
+    // from these); any other size is drawn on demand all the same. `ahead`
+    // are square images already drawn (on another thread, say), used for
+    // their sizes instead of drawing them again.
+    DrawnIconEngine(Draw draw, QList<int> sides, const QList<QImage>& ahead = {});
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override;
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
@@ -31,6 +33,7 @@ private:
 
     Draw m_draw;
     QList<int> m_sides;
+    QHash<int, QImage> m_ahead;
     QHash<int, QPixmap> m_drawn;
 };
 

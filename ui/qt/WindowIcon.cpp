@@ -55,13 +55,26 @@ QImage WindowIcon::draw(int size)
     return image;
 }
 
-QIcon WindowIcon::icon()
+QList<int> WindowIcon::offered()
 {
     // On X11 every offered size is drawn and sent to the window manager when
     // the window is first shown. The sizes stop at 128 pixels: a 256-pixel
     // image held three quarters of the icon's pixels and about a megabyte of
     // the start-up's peak memory; a larger view scales the 128-pixel one.
-    return QIcon(new DrawnIconEngine(&WindowIcon::draw, { 16, 24, 32, 48, 64, 128 }));
+    return { 16, 24, 32, 48, 64, 128 };
+}
+
+QIcon WindowIcon::icon(const QList<QImage>& ahead)
+{
+    return QIcon(new DrawnIconEngine(&WindowIcon::draw, offered(), ahead));
+}
+
+QList<QImage> WindowIcon::drawOffered()
+{
+    QList<QImage> images;
+    for (int side : offered())
+        images.append(draw(side));
+    return images;
 }
 
 }

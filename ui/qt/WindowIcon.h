@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QList>
 
 namespace trevalo::ui::qt {
 
@@ -9,8 +10,15 @@ namespace trevalo::ui::qt {
 // the disc beginning to play where the author wants. No image files.
 class WindowIcon {
 public:
-    static QIcon icon();
+    // `ahead` may hold sizes drawn beforehand by drawOffered().
+    static QIcon icon(const QList<QImage>& ahead = {});
     static QImage draw(int size);
+    // Every size the icon offers. It paints on images only, so it may run on
+    // any thread once the application object exists.
+    static QList<QImage> drawOffered();
+
+private:
+    static QList<int> offered();
 };
 
 }

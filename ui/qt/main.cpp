@@ -10,8 +10,12 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QImage>
+#include <QList>
 #include <QStringList>
 #include <QStyleFactory>
+
+#include <future>
 
 namespace {
 
@@ -69,15 +73,14 @@ int main(int argc, char** argv)
     parser.process(app);
     // Fusion paints with the palette, so the model's colours show as set.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    const QIcon icon = trevalo::ui::qt::WindowIcon::icon();
-    QApplication::setWindowIcon(icon);
     // X11 sends every offered size of the icon to the window manager when
-    // the window first shows. Drawn now, they fill the wait for the font
-    // configuration instead of delaying the first paint.
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        for (const QSize& size : icon.availableSizes())
-            icon.pixmap(size);
-    }
+    // the window first shows; they are drawn on a second thread while the
+    // window is built. Elsewhere a size is drawn when it is first shown.
+    std::future<QList<QImage>> icon_sizes;
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        icon_sizes = std::async(std::launch::async, &trevalo::ui::qt::WindowIcon::drawOffered);
+    else
+        QApplication::setWindowIcon(trevalo::ui::qt::WindowIcon::icon());
     // Lets Wayland desktops tie the window to trevalo.desktop and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("trevalo"));
 
@@ -93,6 +96,11 @@ int main(int argc, char** argv)
     messages.on_before_show = catch_up;
     modals.on_before_show = catch_up;
     host.on_close = [&form] { form.Form_Unload(); };
+    if (icon_sizes.valid()) {
+        const QIcon icon = trevalo::ui::qt::WindowIcon::icon(icon_sizes.get());
+        QApplication::setWindowIcon(icon);
+        host.setWindowIcon(icon);
+    }
     host.show();
     return app.exec();
 }
