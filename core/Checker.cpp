@@ -13,11 +13,19 @@ namespace {
 std::vector<std::string_view> commandsOf(std::string_view text)
 {
     std::vector<std::string_view> commands;
+    commands.reserve(text.size() / static_cast<std::size_t>(commandStride) + 1);
     for (std::size_t at = text.find('{'); at != std::string_view::npos; at = text.find('{', at + 1)) {
         if (isCommand(text.substr(at, 25)))
             commands.push_back(text.substr(at, 25));
     }
     return commands;
+}
+
+// Whether byte 1 of a well-formed command is the given two digits. The
+// checks ask it of every command of every block after every event.
+bool opcodeIs(std::string_view command, const char (&digits)[3])
+{
+    return command[1] == digits[0] && command[2] == digits[1];
 }
 
 int byteValue(std::string_view command, int j)
@@ -33,7 +41,7 @@ bool isSet(std::string_view command)
 
 bool isGoto(std::string_view command)
 {
-    return command.substr(1, 5) == "00 B1";
+    return opcodeIs(command, "00") && command[4] == 'B' && command[5] == '1';
 }
 
 std::string number(long value)
@@ -48,17 +56,18 @@ void checkGuard(const CheckInput& input, std::vector<Finding>& findings)
         const std::string_view command = imported[i];
         if (!isSet(command))
             continue;
-        const std::string where = " (imported command " + number(static_cast<long>(i + 1)) + ", " + std::string(command) + ")";
+        // Worded only for the command found: an import sets hundreds.
+        auto where = [&] { return " (imported command " + number(static_cast<long>(i + 1)) + ", " + std::string(command) + ")"; };
         if (!input.all_registers && byteValue(command, 4) == input.guard_register) {
             findings.push_back({ Severity::GuardInUse, "The disc itself uses the guard register",
-                "The disc's own start-up sets the guard register GPRM " + number(input.guard_register) + where
+                "The disc's own start-up sets the guard register GPRM " + number(input.guard_register) + where()
                     + ", so the shortcut can fire again on a later visit: undo, choose another register and import again." });
             return;
         }
         if (input.all_registers && command.substr(1, 11) == "71 00 00 00"
             && byteValue(command, 5) * 256 + byteValue(command, 6) == input.marker) {
             findings.push_back({ Severity::GuardInUse, "The disc itself sets GPRM 0 to the marker",
-                "The disc's own start-up sets GPRM 0 to the marker value " + number(input.marker) + where
+                "The disc's own start-up sets GPRM 0 to the marker value " + number(input.marker) + where()
                     + ", so the shortcut can fire again: undo, choose another marker value and import again." });
             return;
         }
@@ -82,7 +91,7 @@ void checkDomain(const CheckInput& input, std::vector<Finding>& findings)
         return;
     const NamedBlock& block = input.blocks[input.menu_block];
     for (std::string_view command : commandsOf(block.text)) {
-        if (command.substr(1, 2) == "51") {
+        if (opcodeIs(command, "51")) {
             findings.push_back({ Severity::WrongDomain, "Stream settings in a VMGM block",
                 "The block for " + std::string(block.name) + " sets streams (SetSTN), which players take only in "
                     + "title-set menus and titles: switch Set streams off, or remove the command in PgcEdit." });
@@ -103,7 +112,7 @@ void checkRanges(const CheckInput& input, std::vector<Finding>& findings)
             const int reg = byteValue(command, 4);
             if ((isSet(command) && reg > 15) || (isGoto(command) && reg > 15 && reg < 0x80)) {
                 problem = "names register " + number(reg) + "; there are only GPRM 0 to 15";
-            } else if (command.substr(1, 2) == "51") {
+            } else if (opcodeIs(command, "51")) {
                 const int audio = byteValue(command, 4);
                 const int angle = byteValue(command, 6);
                 if (audio != 0 && (audio & 0x80) && (audio & 0x7F) > 7)
@@ -111,7 +120,7 @@ void checkRanges(const CheckInput& input, std::vector<Finding>& findings)
                 // Without bit 7 a stream byte leaves its stream as it is.
                 else if ((angle & 0x80) && ((angle & 0x7F) < 1 || (angle & 0x7F) > 9))
                     problem = "sets angle " + number(angle & 0x7F) + "; angles run from 1 to 9";
-            } else if (command.substr(1, 2) == "56") {
+            } else if (opcodeIs(command, "56")) {
                 const int value = byteValue(command, 5) * 256 + byteValue(command, 6);
                 if (value % 1024 != 0 || value / 1024 < 1 || value / 1024 > 36)
                     problem = "highlights button value " + number(value) + "; buttons run from 1 to 36 (1024 to 36864)";
@@ -126,16 +135,33 @@ void checkRanges(const CheckInput& input, std::vector<Finding>& findings)
 
 }
 
-std::vector<Finding> checkBlocks(const CheckInput& input)
+std::vector<Finding> checkImport(const CheckInput& input)
 {
     std::vector<Finding> findings;
     checkGuard(input, findings);
+    return findings;
+}
+
+std::vector<Finding> checkComposed(const CheckInput& input)
+{
+    std::vector<Finding> findings;
     checkBudget(input, findings);
     checkDomain(input, findings);
     checkRanges(input, findings);
-    std::stable_sort(findings.begin(), findings.end(),
-        [](const Finding& a, const Finding& b) { return a.severity < b.severity; });
     return findings;
+}
+
+std::vector<Finding> mergeFindings(std::vector<Finding> import, const std::vector<Finding>& composed)
+{
+    import.insert(import.end(), composed.begin(), composed.end());
+    std::stable_sort(import.begin(), import.end(),
+        [](const Finding& a, const Finding& b) { return a.severity < b.severity; });
+    return import;
+}
+
+std::vector<Finding> checkBlocks(const CheckInput& input)
+{
+    return mergeFindings(checkImport(input), checkComposed(input));
 }
 
 }

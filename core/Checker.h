@@ -46,6 +46,15 @@ struct CheckInput {
 // A PGC's command table holds at most this many commands in all.
 inline constexpr int commandBudget = 128;
 
+// Everything found, worst first; within a severity, in the order found.
 std::vector<Finding> checkBlocks(const CheckInput&);
+
+// The two halves of checkBlocks, for a caller that keeps one half's answer
+// while the inputs it reads stay the same: what the import brought in (it
+// reads the imported text and the guard settings), and what the composed
+// blocks hold (it reads the domain and the blocks).
+std::vector<Finding> checkImport(const CheckInput&);
+std::vector<Finding> checkComposed(const CheckInput&);
+std::vector<Finding> mergeFindings(std::vector<Finding> import, const std::vector<Finding>& composed);
 
 }

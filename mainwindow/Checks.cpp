@@ -24,7 +24,7 @@ void Form1::setChecks(Checks checks)
     refreshChecks();
 }
 
-std::vector<core::Finding> Form1::findings() const
+core::CheckInput Form1::checkInput() const
 {
     core::CheckInput input;
     // The import's own text counts only while that import is in place.
@@ -40,19 +40,42 @@ std::vector<core::Finding> Form1::findings() const
         input.blocks.push_back({ Label15.caption(), Text3.text() });
         input.menu_block = 2;
     }
-    return core::checkBlocks(input);
+    return input;
+}
+
+std::vector<core::Finding> Form1::findings() const
+{
+    return m_check_memo.findings(checkInput());
+}
+
+void Form1::listBlock(ui::TextBox& block, Listed& listed)
+{
+    const std::string& menu = CboMenu.text();
+    if (listed.has_source && listed.text == block.text() && listed.menu == menu)
+        return;
+    if (listed.has_source) {
+        block.refreshTooltip();
+    } else {
+        block.setTooltipSource([this, &block] { return listingTip(block.text(), CboMenu.text()); });
+        listed.has_source = true;
+    }
+    listed.text = block.text();
+    listed.menu = menu;
 }
 
 void Form1::refreshChecks()
 {
+    ui::TextBox* const blocks[] = { &Text1, &Text2, &Text3 };
     if (m_checks == Checks::Off) {
         lblNotice.setVisible(false);
-        for (ui::TextBox* block : { &Text1, &Text2, &Text3 })
-            block->setTooltip("");
+        for (std::size_t i = 0; i < std::size(blocks); ++i) {
+            blocks[i]->setTooltip("");
+            m_listed[i] = {};
+        }
         return;
     }
-    for (ui::TextBox* block : { &Text1, &Text2, &Text3 })
-        block->setTooltip(listingTip(block->text(), CboMenu.text()));
+    for (std::size_t i = 0; i < std::size(blocks); ++i)
+        listBlock(*blocks[i], m_listed[i]);
 
     const std::vector<core::Finding> found = findings();
     if (found.empty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/CheckMemo.h"
 #include "core/Checker.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
@@ -220,8 +221,18 @@ private:
     template<typename Operation>
     std::function<void()> event(Operation operation);
     void refreshChecks();
+    // A block's tooltip is its listing, worked out when it is read.
+    struct Listed {
+        bool has_source = false;
+        std::string text;
+        std::string menu;
+    };
+    void listBlock(ui::TextBox& block, Listed& listed);
+    core::CheckInput checkInput() const;
 
     Checks m_checks = Checks::On;
+    Listed m_listed[3];
+    mutable core::CheckMemo m_check_memo;
     int m_event_depth = 0;
 
     // The register digit of cboGPRM ("E" for "14"); empty for a number

@@ -89,10 +89,43 @@ bool Control::usable() const
     return true;
 }
 
+const std::string& Control::tooltip() const
+{
+    if (m_tooltip_stale) {
+        m_tooltip = m_tooltip_source();
+        m_tooltip_stale = false;
+    }
+    return m_tooltip;
+}
+
 void Control::setTooltip(std::string tooltip)
 {
+    if (m_tooltip_source) {
+        m_tooltip_source = nullptr;
+        m_tooltip_stale = false;
+        m_tooltip = std::move(tooltip);
+        touch();
+        return;
+    }
     if (assign(m_tooltip, std::move(tooltip)))
         touch();
+}
+
+void Control::setTooltipSource(std::function<std::string()> source)
+{
+    m_tooltip_source = std::move(source);
+    m_tooltip_stale = static_cast<bool>(m_tooltip_source);
+    if (!m_tooltip_source)
+        m_tooltip.clear();
+    touch();
+}
+
+void Control::refreshTooltip()
+{
+    if (!m_tooltip_source)
+        return;
+    m_tooltip_stale = true;
+    touch();
 }
 
 void Control::setPlace(Place place)
@@ -224,8 +257,8 @@ std::string Control::describe() const
         line += " raised";
     else if (m_stacking == Stacking::Lowered)
         line += " lowered";
-    if (!m_tooltip.empty())
-        line += " tooltip " + quoted(m_tooltip);
+    if (!tooltip().empty())
+        line += " tooltip " + quoted(tooltip());
     if (!m_shortcut.empty())
         line += " shortcut " + quoted(m_shortcut);
     if (m_mnemonic)

@@ -5,6 +5,7 @@
 #include "ui/Place.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,8 +48,16 @@ public:
     // the one question a binding or a simulated user asks before acting.
     bool usable() const;
 
-    const std::string& tooltip() const { return m_tooltip; }
+    // The tooltip, asked of its source first if that may have a new text.
+    const std::string& tooltip() const;
+    // A fixed tooltip; it replaces a source.
     void setTooltip(std::string);
+    // A tooltip worked out only when it is read, for texts that take long
+    // to make and are seldom looked at (a block's listing). The control
+    // cannot tell when the source's text changes: whoever knows calls
+    // refreshTooltip(), which counts as a change of the control.
+    void setTooltipSource(std::function<std::string()>);
+    void refreshTooltip();
     const Place& place() const { return m_place; }
     void setPlace(Place);
     const Font& font() const { return m_font; }
@@ -99,7 +108,9 @@ private:
     ControlKind m_kind;
     bool m_enabled = true;
     bool m_visible = true;
-    std::string m_tooltip;
+    mutable std::string m_tooltip;
+    std::function<std::string()> m_tooltip_source;
+    mutable bool m_tooltip_stale = false;
     Place m_place;
     Font m_font;
     Colour m_back = colours::face;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace trevalo::core;
 
 namespace {
@@ -23,6 +25,25 @@ TEST(BlockPositions, CountsAndCommands)
     EXPECT_EQ(command("{00 02 00", 1), "{00 02 00");
     EXPECT_EQ(command(twoCommands, 0), "");
     EXPECT_EQ(command(twoCommands, -1), "");
+}
+
+// The count works on eight characters at a time in runs of 255 words;
+// texts of every length around those steps, packed with braces or holding
+// bytes with the top bit set, count as a plain byte-wise count does.
+TEST(BlockPositions, CountMatchesAByteWiseCountOnLongTexts)
+{
+    const std::string packed(2040 * 3 + 5, '{');
+    for (std::size_t length : { 7u, 8u, 9u, 2039u, 2040u, 2041u, 4087u, 6125u }) {
+        const std::string_view text(packed.data(), length);
+        EXPECT_EQ(commandCount(text), static_cast<int>(length)) << length;
+    }
+    std::string mixed;
+    for (int i = 0; i < 20000; ++i)
+        mixed += static_cast<char>((i * 7919 + i / 13) % 256);
+    for (std::size_t length : { 1u, 8u, 2040u, 2047u, 20000u }) {
+        const std::string_view text(mixed.data(), length);
+        EXPECT_EQ(commandCount(text), static_cast<int>(std::count(text.begin(), text.end(), '{'))) << length;
+    }
 }
 
 TEST(BlockPositions, BytesAndIdentity)
@@ -104,6 +125,29 @@ TEST(BlockCommands, IsCommandAcceptsOnlyTheWrittenForm)
              "{00 B1 00 0E 00 00 00 3}", "{00 B1 00 0E 00 00 00 003", "(00 B1 00 0E 00 00 00 03)",
              "{00B1 00 0E 00 00 00 03 }", "{00 B1 00 0E 00 00 00 G3}", "{00 B1 00 0E 00 00 00}" })
         EXPECT_FALSE(isCommand(bad)) << bad;
+}
+
+// Every character of a command changed to every byte value: accepted
+// exactly when an upper-case hex digit stays one, a blank a blank and a
+// brace the same brace.
+TEST(BlockCommands, IsCommandJudgesEveryPositionAndEveryByte)
+{
+    const std::string good = "{00 B1 00 0E 00 00 00 03}";
+    for (std::size_t at = 0; at < good.size(); ++at) {
+        for (int value = 0; value < 256; ++value) {
+            std::string changed = good;
+            changed[at] = static_cast<char>(value);
+            const char c = changed[at];
+            bool expected;
+            if (at == 0 || at + 1 == good.size())
+                expected = c == good[at];
+            else if (at % 3 == 0)
+                expected = c == ' ';
+            else
+                expected = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
+            ASSERT_EQ(isCommand(changed), expected) << "position " << at << ", byte " << value;
+        }
+    }
 }
 
 TEST(BlockCommands, BreakAndNopComposeTheClosingPair)

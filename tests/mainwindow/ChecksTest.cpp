@@ -293,6 +293,26 @@ TEST_F(Checks, EachBlockShowsItsListingAsItsTooltip)
     EXPECT_EQ(form.Text3.tooltip(), menu_listing);
 }
 
+// A binding mirrors only the controls whose revision moved: an event that
+// changes neither a block nor the menu name its listing reads must leave
+// the blocks' revisions where they were.
+TEST_F(Checks, ABlockCountsAsChangedOnlyWhenItsTextOrTheMenuChanges)
+{
+    paste(set3);
+    const auto text1 = form.Text1.revision();
+    const auto text2 = form.Text2.revision();
+    click(form.cmdCopy);
+    click(form.cmdCopy2);
+    pick(form.cboGPRM, "14");
+    EXPECT_EQ(form.Text1.revision(), text1);
+    EXPECT_EQ(form.Text2.revision(), text2);
+
+    click(form.chkHighlight);
+    EXPECT_EQ(form.Text1.revision(), text1);
+    EXPECT_GT(form.Text2.revision(), text2);
+    EXPECT_NE(form.Text2.tooltip().find("SetHL_BTN"), std::string::npos) << form.Text2.tooltip();
+}
+
 TEST_F(Checks, SwitchedOffTheyShowNothingAndOnAgainTheyCatchUp)
 {
     paste("{71 00 00 0E 00 05 00 00}");

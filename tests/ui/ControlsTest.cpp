@@ -137,6 +137,41 @@ TEST_F(SmallWindow, RevisionMovesOnlyWhenSomethingChanges)
     EXPECT_GT(caption.revision(), after);
 }
 
+TEST_F(SmallWindow, ATooltipSourceIsAskedOnlyWhenReadAndAgainOnlyAfterARefresh)
+{
+    int asked = 0;
+    std::string text = "one";
+    const auto before = caption.revision();
+    caption.setTooltipSource([&] {
+        ++asked;
+        return text;
+    });
+    EXPECT_GT(caption.revision(), before);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(caption.tooltip(), "one");
+    EXPECT_EQ(caption.tooltip(), "one");
+    EXPECT_EQ(asked, 1);
+
+    // A changed answer shows only once whoever knows says so.
+    text = "two";
+    EXPECT_EQ(caption.tooltip(), "one");
+    const auto listed = caption.revision();
+    caption.refreshTooltip();
+    EXPECT_GT(caption.revision(), listed);
+    EXPECT_EQ(caption.tooltip(), "two");
+    EXPECT_EQ(asked, 2);
+    EXPECT_NE(caption.describe().find("tooltip \"two\""), std::string::npos) << caption.describe();
+
+    // A fixed text replaces the source for good.
+    caption.setTooltip("fixed");
+    text = "three";
+    caption.refreshTooltip();
+    EXPECT_EQ(caption.tooltip(), "fixed");
+    EXPECT_EQ(asked, 2);
+    caption.setTooltipSource(nullptr);
+    EXPECT_EQ(caption.tooltip(), "");
+}
+
 TEST_F(SmallWindow, RegistryFindsEveryControlByNameAndKnowsItsContainer)
 {
     EXPECT_EQ(window.controls().size(), 8u);
