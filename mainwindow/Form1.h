@@ -221,7 +221,9 @@ private:
     template<typename Operation>
     std::function<void()> event(Operation operation);
     void refreshChecks();
-    // A block's tooltip is its listing, worked out when it is read.
+    // A block's tooltip is its listing, worked out when it is read; this is
+    // what it was last refreshed for, so a block counts as changed only
+    // when its text or the menu its listing names has.
     struct Listed {
         bool has_source = false;
         std::string text;
