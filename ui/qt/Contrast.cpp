@@ -13,15 +13,6 @@ double linear(int channel)
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
-// `from` moved the fraction `t` of the way to `to`, channel by channel. Each
-// channel moves one way only, so the luminance rises or falls steadily
-// with `t`.
-QColor mixed(const QColor& from, const QColor& to, double t)
-{
-    auto channel = [t](int a, int b) { return int(std::lround(a + (b - a) * t)); };
-    return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()), channel(from.blue(), to.blue()));
-}
-
 // The least mix of `fore` towards `extreme` that reaches `minimum` on
 // `back`, or nothing when even `extreme` itself falls short.
 bool mixTowards(const QColor& fore, const QColor& extreme, const QColor& back, double minimum, QColor& result)
@@ -34,15 +25,23 @@ bool mixTowards(const QColor& fore, const QColor& extreme, const QColor& back, d
     double high = 1.0;
     for (int step = 0; step < 24; ++step) {
         double middle = (low + high) / 2;
-        if (Contrast::ratio(mixed(fore, extreme, middle), back) >= minimum)
+        if (Contrast::ratio(Contrast::mixed(fore, extreme, middle), back) >= minimum)
             high = middle;
         else
             low = middle;
     }
-    result = mixed(fore, extreme, high);
+    result = Contrast::mixed(fore, extreme, high);
     return true;
 }
 
+}
+
+// Each channel moves one way only, so the luminance rises or falls steadily
+// with `t`.
+QColor Contrast::mixed(const QColor& from, const QColor& to, double t)
+{
+    auto channel = [t](int a, int b) { return int(std::lround(a + (b - a) * t)); };
+    return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()), channel(from.blue(), to.blue()));
 }
 
 double Contrast::luminance(const QColor& colour)

@@ -31,6 +31,10 @@ public:
 
     // Black or white, whichever reads better on `back`.
     static QColor plainTextOn(const QColor& back);
+
+    // `from` moved the fraction `t` of the way to `to`, channel by channel,
+    // rounded: also how `to` painted at opacity `t` over `from` looks.
+    static QColor mixed(const QColor& from, const QColor& to, double t);
 };
 
 }

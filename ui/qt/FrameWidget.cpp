@@ -1,5 +1,7 @@
 #include "ui/qt/FrameWidget.h"
 
+#include "ui/qt/Contrast.h"
+
 #include <QFontMetrics>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
@@ -36,11 +38,7 @@ QRect FrameWidget::titleRect() const
 // two milliseconds.
 QColor FrameWidget::borderColour() const
 {
-    constexpr int alpha = 110;
-    const QColor over = palette().color(QPalette::Mid);
-    const QColor under = palette().color(backgroundRole());
-    auto mix = [](int top, int bottom) { return (top * alpha + bottom * (255 - alpha) + 127) / 255; };
-    return QColor(mix(over.red(), under.red()), mix(over.green(), under.green()), mix(over.blue(), under.blue()));
+    return Contrast::mixed(palette().color(backgroundRole()), palette().color(QPalette::Mid), 110 / 255.0);
 }
 
 void FrameWidget::paintEvent(QPaintEvent*)
