@@ -233,6 +233,9 @@ private:
     core::CheckInput checkInput() const;
 
     Checks m_checks = Checks::On;
+    // The SetSTN commands of the current block as the stream setting found
+    // them when switched on; switching off puts each back.
+    std::vector<std::string> m_setstn_at_switch_on;
     Listed m_listed[3];
     mutable core::CheckMemo m_check_memo;
     int m_event_depth = 0;
@@ -254,6 +257,10 @@ private:
     std::size_t firstPlayPrefix() const;
 
     void adoptSetSTN(int k);
+    // Shows a sub-picture code in the options and cboSubs as it stands,
+    // writing nothing.
+    void showSubPicture(std::string_view code);
+    void restoreSetSTNs(std::string& text) const;
     // Writes code into byte j of every SetSTN of the current block.
     void writeStreamByte(int j, const std::string& code);
     void enableSubPictureList(bool enabled);

@@ -4,6 +4,8 @@
 #include "core/CodeTables.h"
 #include "core/Text.h"
 
+#include <vector>
+
 namespace trevalo {
 
 namespace {
@@ -21,15 +23,16 @@ std::string streamCode(const std::string& choice)
     return choice == "nc" ? "00" : "8" + choice;
 }
 
-// Selecting an option from code runs its operation even when it is already
-// selected, so the adopted command always carries the code of the option
-// shown ("BE" becomes "BF" under Not set, "00" becomes "FF" under Force).
-void select(ui::OptionButton& option, void (Form1::*operation)(), Form1& form)
+// Every SetSTN of the block, in order.
+std::vector<std::string> setSTNsOf(std::string_view block)
 {
-    if (option.value())
-        (form.*operation)();
-    else
-        option.setValue(true);
+    std::vector<std::string> found;
+    const int n = core::commandCount(block);
+    for (int k = 1; k <= n; ++k) {
+        if (isSetSTN(block, k))
+            found.push_back(core::command(block, k));
+    }
+    return found;
 }
 
 }
@@ -52,6 +55,7 @@ void Form1::chkStreams_Click()
         for (ui::Label* label : { &lblAudio, &lblSubs, &lblAngle, &lblNC })
             label->setEnabled(true);
 
+        m_setstn_at_switch_on = setSTNsOf(block.text());
         const int n = core::commandCount(block.text());
         int stop = 0;
         for (int k = 1; k <= n; ++k) {
@@ -65,8 +69,12 @@ void Form1::chkStreams_Click()
                 break;
             }
         }
+        if (chkAudioFlag.value() == ui::Checked)
+            return;
+        // A new command starts at "no change", and so does the window.
+        showSubPicture("00");
         // A block without a stop command has no place for the command.
-        if (chkAudioFlag.value() == ui::Checked || stop == 0)
+        if (stop == 0)
             return;
         std::string text = block.text();
         if (!core::moveGuardLine(text, +1))
@@ -82,20 +90,14 @@ void Form1::chkStreams_Click()
             txtDetect.setVisible(false);
 
         std::string text = block.text();
-        if (!txtOriginalSetSTN.text().empty()) {
-            const int n = core::commandCount(text);
-            for (int k = 1; k <= n; ++k) {
-                if (isSetSTN(text, k))
-                    text = core::firstCommands(text, k - 1) + txtOriginalSetSTN.text()
-                        + core::mid(text, core::commandStride * k);
-            }
-        } else {
+        if (txtOriginalSetSTN.text().empty())
             core::removeBeforeStop(text, "51");
-        }
+        restoreSetSTNs(text);
         block.setText(std::move(text));
         // The remembered command belongs to this switch-on only; keeping it
         // would make the next switch-on adopt nothing and insert nothing.
         txtOriginalSetSTN.setText("");
+        m_setstn_at_switch_on.clear();
         chkAudioFlag.setValue(ui::Unchecked);
 
         for (ui::ComboBox* list : { &cboAudio, &cboSubs, &cboAngle }) {
@@ -115,27 +117,56 @@ void Form1::adoptSetSTN(int k)
     const std::string audio = core::byteOf(block.text(), k, 4);
     cboAudio.setText(audio == "00" ? "nc" : core::mid(audio, 2));
 
-    const std::string sub = core::byteOf(block.text(), k, 5);
-    const char kind = sub.empty() ? ' ' : sub[0];
-    if (kind == '8' || kind == '9') {
-        cboSubs.setText(core::StreamByteToNumber(sub));
-        select(optOff, &Form1::optOff_Click, *this);
-    } else if (sub == "BE") {
-        select(optNotSet, &Form1::optNotSet_Click, *this);
-        enableSubPictureList(false);
-    } else if (kind == 'C' || kind == 'D') {
-        cboSubs.setText(core::StreamByteToNumber(sub));
-        select(optOn, &Form1::optOn_Click, *this);
-    } else {
-        select(optForce, &Form1::optForce_Click, *this);
-        enableSubPictureList(false);
-    }
+    showSubPicture(core::byteOf(block.text(), k, 5));
 
     const std::string angle = core::byteOf(block.text(), k, 6);
     cboAngle.setText(angle == "00" ? "nc" : core::mid(angle, 2));
     txtOriginalSetSTN.setText(core::command(block.text(), k));
     chkStreams.setForeColour(ui::colours::magenta);
     txtDetect.setVisible(true);
+}
+
+// The lists and options edit every SetSTN of the block alike, so each one is
+// put back as it stood; in a block that no longer holds the same number of
+// them (Undo and Reset put other blocks back first) none is touched.
+void Form1::restoreSetSTNs(std::string& text) const
+{
+    const int n = core::commandCount(text);
+    std::size_t found = 0;
+    for (int k = 1; k <= n; ++k)
+        found += isSetSTN(text, k) ? 1 : 0;
+    if (found != m_setstn_at_switch_on.size())
+        return;
+    found = 0;
+    for (int k = 1; k <= n; ++k) {
+        if (isSetSTN(text, k))
+            text = core::firstCommands(text, k - 1) + m_setstn_at_switch_on[found++]
+                + core::mid(text, core::commandStride * k);
+    }
+}
+
+void Form1::showSubPicture(std::string_view code)
+{
+    const int value = core::hexByteValue(code);
+    ui::OptionButton* shown = nullptr;
+    std::string number = "nc";
+    if (code == "00") {
+        // No change reads the same under On and Off; Off is the design's own.
+        shown = optOn.value() ? &optOn : &optOff;
+    } else if ((value >= 0x80 && value <= 0x9F) || (value >= 0xC0 && value <= 0xDF)) {
+        shown = value >= 0xC0 ? &optOn : &optOff;
+        number = core::StreamByteToNumber(code);
+    } else if (code == "BE" || code == "BF") {
+        shown = &optNotSet;
+    } else if (code == "FF") {
+        shown = &optForce;
+    }
+    // A code no option writes selects none, so that any option the author
+    // clicks writes its own.
+    cboSubs.setText(std::move(number));
+    for (ui::OptionButton* option : { &optOn, &optOff, &optNotSet, &optForce })
+        option->setValue(option == shown, ui::OptionButton::Run::Nothing);
+    enableSubPictureList(shown == &optOn || shown == &optOff);
 }
 
 void Form1::writeStreamByte(int j, const std::string& code)

@@ -2,7 +2,7 @@
 
 namespace trevalo::ui {
 
-void OptionButton::setValue(bool value)
+void OptionButton::setValue(bool value, Run run)
 {
     if (m_value == value)
         return;
@@ -14,7 +14,7 @@ void OptionButton::setValue(bool value)
     }
     m_value = value;
     touch();
-    if (value && on_click)
+    if (value && run == Run::OnClick && on_click)
         on_click();
 }
 

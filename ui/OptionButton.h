@@ -12,6 +12,11 @@ namespace trevalo::ui {
 // Selecting the one already selected, or clearing one, runs nothing.
 class OptionButton final : public Control {
 public:
+    // Whether selecting runs on_click: an operation that shows what a block
+    // already holds selects without it, as the option's own operation would
+    // rewrite the block.
+    enum class Run { OnClick, Nothing };
+
     OptionButton(Control* container, std::string name)
         : Control(container, std::move(name), ControlKind::OptionButton)
     {
@@ -21,7 +26,7 @@ public:
     void setCaption(std::string caption) { setDisplayText(std::move(caption)); }
 
     bool value() const { return m_value; }
-    void setValue(bool value);
+    void setValue(bool value, Run run = Run::OnClick);
     void click() { setValue(true); }
 
     std::function<void()> on_click;

@@ -249,54 +249,132 @@ TEST_F(Streams, AdoptedSubPictureCodesSelectTheirMode)
     EXPECT_EQ(form.Text2.text().substr(52, 25), "{51 00 00 00 9A 00 00 00}");
 }
 
-TEST_F(Streams, AnAdoptedBeBecomesNotSetAndIsRememberedAsBf)
+// The window shows what an imported command holds and writes nothing until
+// the author chooses; what was selected before must not matter.
+TEST_F(Streams, AdoptingShowsTheSubPictureCodeAndChangesNoByte)
 {
-    paste("{51 00 00 00 BE 00 00 00}");
-    click(form.chkStreams);
-    EXPECT_TRUE(form.optNotSet.value());
-    EXPECT_FALSE(form.cboSubs.enabled());
-    EXPECT_EQ(form.cboSubs.backColour(), face);
-    EXPECT_EQ(form.Text2.text(),
-        "{00 B1 00 0E 00 00 00 05} {71 00 00 0E 00 01 00 00} {51 00 00 00 BF 00 00 00} "
-        "{00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}");
-    EXPECT_EQ(form.txtOriginalSetSTN.text(), "{51 00 00 00 BF 00 00 00}");
-    click(form.chkStreams);
-    EXPECT_EQ(form.Text2.text().substr(52, 25), "{51 00 00 00 BF 00 00 00}");
-}
-
-TEST_F(Streams, AnAdoptedNoChangeSubPictureBecomesForceSub0)
-{
-    paste("{51 00 00 81 00 00 00 00}");
-    click(form.chkStreams);
-    EXPECT_TRUE(form.optForce.value());
-    EXPECT_EQ(form.cboAudio.text(), "1");
-    EXPECT_FALSE(form.cboSubs.enabled());
-    EXPECT_EQ(form.Text2.text().substr(52, 25), "{51 00 00 81 FF 00 00 00}");
-    EXPECT_EQ(form.txtOriginalSetSTN.text(), "{51 00 00 81 FF 00 00 00}");
-}
-
-// The mode is written even when the adoption selects the button that is
-// already selected, so the result never depends on earlier clicks.
-TEST_F(Streams, NotSetAlreadySelectedStillRewritesBe)
-{
+    using Option = ui::OptionButton Form1::*;
+    const struct {
+        const char* code;
+        Option selected_before;
+        Option shown; // nullptr: no option, for a code none of them writes
+        const char* subs;
+    } cases[] = {
+        { "00", &Form1::optForce, &Form1::optOff, "nc" },
+        { "00", &Form1::optOn, &Form1::optOn, "nc" },
+        { "9A", &Form1::optNotSet, &Form1::optOff, "26" },
+        { "80", &Form1::optOn, &Form1::optOff, "0" },
+        { "C2", &Form1::optForce, &Form1::optOn, "2" },
+        { "DF", &Form1::optOff, &Form1::optOn, "31" },
+        { "BE", &Form1::optOff, &Form1::optNotSet, "nc" },
+        { "BE", &Form1::optNotSet, &Form1::optNotSet, "nc" },
+        { "BF", &Form1::optForce, &Form1::optNotSet, "nc" },
+        { "FF", &Form1::optOn, &Form1::optForce, "nc" },
+        { "FF", &Form1::optForce, &Form1::optForce, "nc" },
+        { "A0", &Form1::optOn, nullptr, "nc" },
+        { "05", &Form1::optOff, nullptr, "nc" },
+        { "E0", &Form1::optNotSet, nullptr, "nc" },
+    };
     paste(trace);
-    preselect(form.optNotSet);
-    paste("{51 00 00 00 BE 00 00 00}");
-    click(form.chkStreams);
-    EXPECT_TRUE(form.optNotSet.value());
-    EXPECT_EQ(form.Text2.text().substr(52, 25), "{51 00 00 00 BF 00 00 00}");
-    EXPECT_EQ(form.txtOriginalSetSTN.text(), "{51 00 00 00 BF 00 00 00}");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("byte 5 ") + c.code);
+        preselect(form.*c.selected_before);
+        const std::string command = std::string("{51 00 00 84 ") + c.code + " 81 00 00}";
+        paste("{71 00 00 05 00 01 00 00} " + command);
+        const std::string block = "{00 B1 00 0E 00 00 00 06} {71 00 00 0E 00 01 00 00} {71 00 00 05 00 01 00 00} "
+            + command + " {00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}";
+        ASSERT_EQ(form.Text2.text(), block);
+
+        // On, off, on again: the command as imported every time.
+        for (int round = 0; round < 2; ++round) {
+            click(form.chkStreams);
+            EXPECT_EQ(form.Text2.text(), block);
+            EXPECT_EQ(form.txtOriginalSetSTN.text(), command);
+            for (Option option : { &Form1::optOn, &Form1::optOff, &Form1::optNotSet, &Form1::optForce })
+                EXPECT_EQ((form.*option).value(), option == c.shown) << (form.*option).name();
+            EXPECT_EQ(form.cboSubs.text(), c.subs);
+            const bool list_open = c.shown == &Form1::optOn || c.shown == &Form1::optOff;
+            EXPECT_EQ(form.cboSubs.enabled(), list_open);
+            EXPECT_EQ(form.cboSubs.backColour(), list_open ? yellow : face);
+            EXPECT_EQ(form.cboAudio.text(), "4");
+            EXPECT_EQ(form.cboAngle.text(), "1");
+            click(form.chkStreams);
+            EXPECT_EQ(form.Text2.text(), block);
+        }
+        messages.answers.push_back(ui::Answer::Yes);
+        click(form.cmdUndo);
+        messages.shown.clear();
+        paste(trace);
+    }
 }
 
-TEST_F(Streams, ForceSub0AlreadySelectedStillRewritesNoChange)
+TEST_F(Streams, AnUnknownCodeIsWrittenOverByWhicheverOptionIsClicked)
 {
-    paste(trace);
-    preselect(form.optForce);
-    paste("{51 00 00 00 00 83 00 00}");
+    paste("{51 00 00 00 A0 00 00 00}");
     click(form.chkStreams);
-    EXPECT_TRUE(form.optForce.value());
-    EXPECT_EQ(form.cboAngle.text(), "3");
-    EXPECT_EQ(form.Text2.text().substr(52, 25), "{51 00 00 00 FF 83 00 00}");
+    click(form.optForce);
+    EXPECT_EQ(form.Text2.text().substr(52, 25), "{51 00 00 00 FF 00 00 00}");
+    click(form.chkStreams);
+    EXPECT_EQ(form.Text2.text().substr(52, 25), "{51 00 00 00 A0 00 00 00}");
+}
+
+// However the setting was left (switched off, Undo, Reset), a new command
+// starts at "no change" and the options say so: the option shown is never
+// one whose click would be needed to write its code.
+TEST_F(Streams, ANewCommandStartsAtNoChangeWhateverOptionWasShown)
+{
+    for (ui::OptionButton* mode : { &form.optNotSet, &form.optForce }) {
+        SCOPED_TRACE(mode->name());
+        paste(trace);
+        preselect(*mode);
+        paste(trace);
+        click(form.chkStreams);
+        EXPECT_EQ(form.Text2.text().substr(78, 25), "{51 00 00 00 00 00 00 00}");
+        EXPECT_TRUE(form.optOff.value());
+        EXPECT_FALSE(mode->value());
+        EXPECT_EQ(form.cboSubs.text(), "nc");
+        EXPECT_TRUE(form.cboSubs.enabled());
+        click(*mode);
+        EXPECT_EQ(form.Text2.text().substr(78, 25), mode == &form.optNotSet ? "{51 00 00 00 BF 00 00 00}" : "{51 00 00 00 FF 00 00 00}");
+        EXPECT_FALSE(form.cboSubs.enabled());
+
+        clickAndAnswer(form.mnuReset, ui::Answer::Yes);
+        paste(trace);
+        click(form.chkStreams);
+        EXPECT_EQ(form.Text2.text().substr(78, 25), "{51 00 00 00 00 00 00 00}");
+        EXPECT_TRUE(form.optOff.value());
+        EXPECT_TRUE(form.cboSubs.enabled());
+        clickAndAnswer(form.mnuReset, ui::Answer::Yes);
+    }
+}
+
+// The lists and options write into every SetSTN of the block; switching off
+// gives each back as it stood, the one behind an imported Break included.
+TEST_F(Streams, SwitchingOffPutsBackEverySetStnAsItStood)
+{
+    const struct {
+        const char* trace;
+        bool dummy;
+    } cases[] = {
+        { "{51 00 00 81 C1 00 00 00} {51 00 00 00 BE 82 00 00}", false },
+        { "{51 00 00 81 C1 00 00 00} {51 00 00 00 BE 82 00 00}", true },
+        { "{00 02 00 00 00 00 00 00} {51 00 00 81 BE 00 00 00}", false },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.trace);
+        if (c.dummy)
+            click(form.chkDummy);
+        paste(c.trace);
+        ui::TextBox& block = c.dummy ? form.Text3 : form.Text2;
+        const std::string imported = block.text();
+        click(form.chkStreams);
+        pick(form.cboAudio, "3");
+        click(form.optOn);
+        pick(form.cboSubs, "7");
+        click(form.chkStreams);
+        EXPECT_EQ(block.text(), imported);
+        clickAndAnswer(form.mnuReset, ui::Answer::Yes);
+    }
 }
 
 TEST_F(Streams, TheMenuBlockAdoptsOnlyItsFirstCommand)

@@ -50,6 +50,11 @@ private:
     // Text3 while the dummy skip is on, Text2 otherwise: where the menu's
     // commands and the post settings live.
     const ui::TextBox& menuBlock() const;
+    // The SetSTN the stream setting works on: the one it adopted or
+    // inserted in front of the first stop command; nullptr for none.
+    const std::string* streamSetting(const std::vector<std::string>& commands) const;
+    // The sub-picture choice as the window shows it ("optOff 5", "optForce").
+    std::string shownSubPicture() const;
     std::vector<std::string> newMessages() const;
 
     const Form1& m_form;
@@ -79,6 +84,9 @@ private:
         std::string block;
     };
     std::optional<SwitchedOn> m_switched_on;
+    // The SetSTN commands of the menu block when the stream setting was
+    // switched on, in order.
+    std::vector<std::string> m_setstn_at_switch_on;
 };
 
 }
