@@ -5,9 +5,9 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake g++ make qt6-base-dev libfontconfig-dev libgtest-dev libbenchmark-dev \
             fonts-liberation2 xvfb xauth x11-utils imagemagick \
-            dpkg-dev desktop-file-utils appstream
+            dpkg-dev desktop-file-utils appstream clang libclang-rt-dev
 
-.PHONY: all deps configure build run test package bench screenshot clean
+.PHONY: all deps configure build run test package bench fuzz fuzz-build screenshot clean
 
 all: build
 
@@ -50,6 +50,27 @@ test: build
 	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
+	@if command -v clang++ >/dev/null 2>&1; then \
+	  echo "clang found: a short fuzzing pass, $(FUZZ_TEST_SECONDS) s a target (make fuzz runs longer):"; \
+	  $(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_TEST_SECONDS); \
+	else \
+	  echo "No clang: the fuzz targets are not run."; \
+	fi
+
+# Coverage-guided fuzzing of Import, the listing and the code tables with
+# libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer (clang only).
+# Each target runs FUZZ_SECONDS; a crashing input is kept in tests/fuzz/crashes/.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TEST_SECONDS ?= 20
+
+fuzz-build: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTREVALO_GUI=OFF -DTREVALO_TESTS=OFF -DTREVALO_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS)
+
+fuzz: fuzz-build
+	@tests/fuzz/run.sh $(FUZZ_SECONDS) $(FUZZ_DIR)
 
 # The Debian package, $(BUILD_DIR)/trevalo_VERSION_ARCH.deb, built by CPack;
 # `sudo apt install ./$(BUILD_DIR)/trevalo_*.deb` installs it.
@@ -68,4 +89,4 @@ screenshot: build
 	@scripts/screenshot.sh docs/main-window.png $(BUILD_DIR)/trevalo
 
 clean:
-	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(BENCH_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(BENCH_DIR) $(FUZZ_DIR)

@@ -191,6 +191,24 @@ TEST_F(Oracle, SeesStateHoldersThatDisagreeWithTheBlocks)
     EXPECT_NE(faults().find("chkStreams is on but Text2 holds no {51"), std::string::npos) << faults();
 }
 
+// Out-of-range codes (found by fuzzing) show as the lists read them, and
+// the checks name them; a list that shows anything else is a fault.
+TEST_F(Oracle, TakesAdoptedCodesAsTheListsShowThemAndSeesAListThatDisagrees)
+{
+    paste("{51 00 00 88 A0 04 00 00} {56 00 00 00 94 00 00 00}");
+    click(form.chkStreams);
+    click(form.chkHighlight);
+    EXPECT_EQ(faults(), "");
+    form.cboAudio.setText("7");
+    EXPECT_NE(faults().find("carries the audio \"7\""), std::string::npos) << faults();
+    form.cboAudio.setText("8");
+    form.optOff.setValue(true, ui::OptionButton::Run::Nothing);
+    EXPECT_NE(faults().find("the window shows the sub-picture as optOff"), std::string::npos) << faults();
+    form.optOff.setValue(false);
+    form.cboButton.setText("5");
+    EXPECT_NE(faults().find("highlights button \"5\""), std::string::npos) << faults();
+}
+
 TEST_F(Oracle, SeesAControlLockedOrOpenInTheWrongState)
 {
     pick(form.CboMenu, "Audio Menu");

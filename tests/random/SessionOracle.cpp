@@ -53,6 +53,16 @@ std::optional<std::string> streamCode(const std::string& choice, int low, int hi
     return "8" + choice;
 }
 
+// Whether an audio or angle list shows the byte: "nc" for "00", otherwise
+// the byte's second digit as it stands, so a byte no list item writes
+// ("88", "04") shows too, and the checks name what is wrong with it.
+bool showsStream(const std::string& shown, const std::string& code)
+{
+    if (shown == "nc" || code == "00")
+        return shown == "nc" && code == "00";
+    return shown.size() == 1 && shown[0] == code[1];
+}
+
 // The sub-picture byte for a stream number shown with the display on or off.
 std::optional<std::string> subPictureCode(const std::string& choice, bool shown)
 {
@@ -500,10 +510,8 @@ void SessionOracle::checkPostSettings(Faults& faults) const
         faults.push_back(any_adopted ? "txtDetect is hidden while a command is adopted" : "txtDetect is shown with nothing adopted");
 
     if (f.chkStreams.value() == ui::Checked && holds(*commands, "51")) {
-        const auto audio = streamCode(f.cboAudio.text(), 0, 7);
-        const auto angle = streamCode(f.cboAngle.text(), 1, 9);
         const bool shown = std::any_of(commands->begin(), commands->end(), [&](const std::string& c) {
-            return byteOf(c, 1) == "51" && audio && byteOf(c, 4) == *audio && angle && byteOf(c, 6) == *angle;
+            return byteOf(c, 1) == "51" && showsStream(f.cboAudio.text(), byteOf(c, 4)) && showsStream(f.cboAngle.text(), byteOf(c, 6));
         });
         if (!shown)
             faults.push_back("no SetSTN of " + menuBlock().name() + " carries the audio \"" + f.cboAudio.text()
@@ -518,9 +526,16 @@ void SessionOracle::checkPostSettings(Faults& faults) const
         }
     }
     if (f.chkHighlight.value() == ui::Checked && holds(*commands, "56")) {
+        // An adopted code that is no button (37 and up, or not a multiple
+        // of 4) shows as an empty list.
         const int button = itemNumber(f.cboButton.text());
-        const bool shown = std::any_of(commands->begin(), commands->end(),
-            [&](const std::string& c) { return byteOf(c, 1) == "56" && button >= 1 && byteOf(c, 5) == hex(4 * button); });
+        const bool shown = std::any_of(commands->begin(), commands->end(), [&](const std::string& c) {
+            if (byteOf(c, 1) != "56")
+                return false;
+            const int code = std::stoi(byteOf(c, 5), nullptr, 16);
+            const bool no_button = code < 4 || code > 4 * 36 || code % 4 != 0;
+            return f.cboButton.text().empty() ? no_button : button >= 1 && byteOf(c, 5) == hex(4 * button);
+        });
         if (!shown)
             faults.push_back("no SetHL_BTN of " + menuBlock().name() + " highlights button \"" + f.cboButton.text()
                 + "\": " + StrictBlock::excerpt(menuBlock().text(), 600));
