@@ -2,8 +2,8 @@
 
 #include <string>
 
-// Faults the random sessions found, each replayed from its shrunk action
-// list so it stays fixed.
+// Faults the random sessions and the fuzzers found, each replayed from its
+// shrunk action list or input so it stays fixed.
 namespace trevalo {
 namespace {
 
@@ -32,6 +32,21 @@ TEST_F(FoundBySessions, CautionWorksAgainAfterAnImportForAVmgmTargetWasUndone)
         modals.shown.clear();
         pick(form.CboMenu, "Root Menu");
     }
+}
+
+// A SetSTN whose second byte is "02" is a stop command too. The fuzzer's
+// input: the scan adopts it before it stops there, so nothing is inserted
+// in front of it and the block stays as imported.
+TEST_F(FoundBySessions, ASetStnThatIsAlsoAStopCommandIsAdopted)
+{
+    paste("{71 00 00 10 00 05 00 00} {51 02 00 88 00 8A 00 00} {55 00 00 00 94 00 00 00}");
+    const std::string block = form.Text2.text();
+    click(form.chkStreams);
+    EXPECT_EQ(form.Text2.text(), block);
+    EXPECT_EQ(form.chkAudioFlag.value(), 1);
+    EXPECT_EQ(form.txtOriginalSetSTN.text(), "{51 02 00 88 00 8A 00 00}");
+    click(form.chkStreams);
+    EXPECT_EQ(form.Text2.text(), block);
 }
 
 }

@@ -211,13 +211,13 @@ const std::string* SessionOracle::streamSetting(const std::vector<std::string>& 
 {
     const std::string* setting = nullptr;
     for (const std::string& command : commands) {
-        if (isStop(command))
-            break;
         if (byteOf(command, 1) == "51") {
             setting = &command;
             if (&menuBlock() == &m_form.Text2)
                 break;
         }
+        if (isStop(command))
+            break;
     }
     return setting;
 }
@@ -791,7 +791,10 @@ void SessionOracle::checkPostSettingEdit(const UserAction& action, Faults& fault
         patch("56", 5, button >= 1 && button <= 36 ? std::optional<std::string>(hex(4 * button)) : std::nullopt);
     } else if (control == "chkStreams" && streams_on) {
         const auto stop = firstStop();
-        const bool found = std::any_of(expected.begin(), expected.begin() + static_cast<long>(stop.value_or(expected.size())),
+        // The scan adopts before it stops, so a SetSTN that is a stop
+        // command too ("{51 02 ...}") is adopted.
+        const std::size_t scanned = stop ? *stop + 1 : expected.size();
+        const bool found = std::any_of(expected.begin(), expected.begin() + static_cast<long>(scanned),
             [](const std::string& c) { return byteOf(c, 1) == "51"; });
         if (found != (f.chkAudioFlag.value() == ui::Checked))
             faults.push_back(found ? "a SetSTN before the stop command was not adopted" : "a SetSTN was adopted from nowhere");
@@ -802,7 +805,7 @@ void SessionOracle::checkPostSettingEdit(const UserAction& action, Faults& fault
             // Text2 keeps the first SetSTN before its stop command; the dummy
             // PGC's block adopts each in turn and keeps the last.
             std::string adopted;
-            for (std::size_t i = 0; i < stop.value_or(now->size()); ++i) {
+            for (std::size_t i = 0; i < scanned; ++i) {
                 if (byteOf((*now)[i], 1) == "51") {
                     adopted = (*now)[i];
                     if (&menuBlock() == &f.Text2)
