@@ -3,7 +3,7 @@
 #include "bench/QuietPlatform.h"
 #include "bench/RepaintWatch.h"
 #include "mainwindow/Form1.h"
-#include "ui/qt/MainWindowHost.h"
+#include "qt/MainWindowHost.h"
 
 #include <functional>
 #include <map>
@@ -45,7 +45,7 @@ private:
 
     QuietPlatform m_platform;
     Form1 m_form { m_platform, m_platform, m_platform };
-    ui::qt::MainWindowHost m_host { m_form.window() };
+    qt::MainWindowHost m_host { m_form.window() };
     RepaintWatch m_watch { m_host };
     std::map<std::string, Result> m_results;
     std::vector<std::string> m_order;

@@ -1,10 +1,12 @@
-#include "ui/qt/ColourMapping.h"
+#include "qt/ColourMapping.h"
 
-#include "ui/qt/Contrast.h"
+#include "qt/Contrast.h"
 
 #include <vector>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
+
+using namespace ui;
 
 QColor ColourMapping::resolve(Colour colour, QPalette::ColorRole target, const QPalette& system)
 {

@@ -6,7 +6,7 @@
 #include <QColor>
 #include <QPalette>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
 
 // Turns the model's colours into palette entries: RGB values as they are,
 // system colours from the application's palette, and each onto the roles
@@ -25,14 +25,14 @@ public:
     // The colour `colour` stands for when painted into palette role `target`
     // (button face is the Window colour on a panel, the Button colour on a
     // button), taken from `system`.
-    static QColor resolve(Colour colour, QPalette::ColorRole target, const QPalette& system);
+    static QColor resolve(ui::Colour colour, QPalette::ColorRole target, const QPalette& system);
 
     // `current` with the control's back and fore colours written into the
     // roles its widget kind uses. Fore colours go into the active and
     // inactive groups only, so a disabled control still looks disabled: it
     // keeps the palette's greyed text, made out still on a design
     // background under a dark palette.
-    static QPalette paletteFor(const Control&, QPalette current, const QPalette& system);
+    static QPalette paletteFor(const ui::Control&, QPalette current, const QPalette& system);
 
     // Whether `system` is a light palette, the kind the design was drawn
     // for: its window text darker than its window.
@@ -44,14 +44,14 @@ public:
     // its author's to choose, greyed text included) or wherever it reads;
     // otherwise a design colour made lighter or darker until it reads, and
     // a system text colour (meant as plain text) turned black or white.
-    static QColor legibleFore(Colour fore, const QColor& resolved_fore, Colour back, const QColor& resolved_back,
+    static QColor legibleFore(ui::Colour fore, const QColor& resolved_fore, ui::Colour back, const QColor& resolved_back,
         const QPalette& system);
 
     // Whether the control's background differs from its container's, so its
     // widget must paint it rather than let the container show through.
-    static bool fillsBackground(const Control&, const QPalette& system);
+    static bool fillsBackground(const ui::Control&, const QPalette& system);
 
-    static QPalette::ColorRole backRole(ControlKind);
+    static QPalette::ColorRole backRole(ui::ControlKind);
 };
 
 }

@@ -1,9 +1,10 @@
-#include "ui/qt/Contrast.h"
+#include "qt/Contrast.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
+
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
 
 // How well one colour reads on another, in the terms of the WCAG contrast
 // ratio: 1:1 for a colour on itself up to 21:1 for black on white. The

@@ -1,4 +1,4 @@
-#include "ui/qt/DialogHost.h"
+#include "qt/DialogHost.h"
 
 #include "ui/Window.h"
 
@@ -6,7 +6,9 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
+
+using namespace ui;
 
 DialogHost::DialogHost(Window& window, QWidget* parent)
     : QDialog(parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/qt/WindowBinding.h"
+#include "qt/WindowBinding.h"
 
 #include <QDialog>
 
@@ -10,7 +10,7 @@ namespace trevalo::ui {
 class Window;
 }
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
 
 // A secondary window shown as a modal dialog: the model's caption, its client
 // size fixed, a close button only, a menu bar when the model has entries.
@@ -19,7 +19,7 @@ namespace trevalo::ui::qt {
 // windows close through their own buttons.
 class DialogHost final : public QDialog {
 public:
-    explicit DialogHost(Window& window, QWidget* parent = nullptr);
+    explicit DialogHost(ui::Window& window, QWidget* parent = nullptr);
     ~DialogHost() override;
 
     WindowBinding& binding() { return *m_binding; }

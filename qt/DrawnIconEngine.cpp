@@ -1,11 +1,12 @@
-#include "ui/qt/DrawnIconEngine.h"
+#include "qt/DrawnIconEngine.h"
 
 #include <QIcon>
 #include <QPainter>
 
 #include <algorithm>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
+
 
 DrawnIconEngine::DrawnIconEngine(Draw draw, QList<int> sides, const QList<QImage>& ahead)
     : m_draw(draw)

@@ -6,7 +6,7 @@
 #include <QList>
 #include <QPixmap>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
 
 // An icon drawn in code, at a size only when that size is asked for, and
 // each size once. A QIcon built from pixmaps would draw every size up front,

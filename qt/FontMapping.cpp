@@ -1,11 +1,13 @@
-#include "ui/qt/FontMapping.h"
+#include "qt/FontMapping.h"
 
 #include <QFontDatabase>
 #include <QStringList>
 
 #include <initializer_list>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
+
+using namespace ui;
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
 
 // Maps the fonts the design names onto faces this machine has: a metric twin
 // where one exists (Liberation Mono for Courier New, Liberation Sans for
@@ -22,10 +22,10 @@ public:
     // scale in the same proportion.
     static constexpr double sans_points_for_8_25 = 7.5;
 
-    static QFont toQFont(const Font&);
+    static QFont toQFont(const ui::Font&);
     // The family actually used for a design family.
     static QString familyFor(std::string_view design_family);
-    static double pointsFor(const Font&);
+    static double pointsFor(const ui::Font&);
 };
 
 }

@@ -1,10 +1,11 @@
-#include "ui/qt/FontWarmup.h"
+#include "qt/FontWarmup.h"
 
 #if TREVALO_HAS_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
+
 
 FontWarmup::FontWarmup()
 {

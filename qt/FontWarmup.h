@@ -2,7 +2,7 @@
 
 #include <thread>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
 
 // Loads the system's font configuration on a second thread while the main
 // thread sets up the application object (on X11 mostly talking to the

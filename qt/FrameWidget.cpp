@@ -1,12 +1,13 @@
-#include "ui/qt/FrameWidget.h"
+#include "qt/FrameWidget.h"
 
-#include "ui/qt/Contrast.h"
+#include "qt/Contrast.h"
 
 #include <QFontMetrics>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
+
 
 FrameWidget::FrameWidget(QWidget* parent)
     : QGroupBox(parent)

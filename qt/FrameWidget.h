@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QGroupBox>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
 
 // A frame's widget: a group box whose model font is the font of its caption
 // only. In the model every control has a font of its own and none takes its

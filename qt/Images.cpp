@@ -1,10 +1,11 @@
-#include "ui/qt/Images.h"
+#include "qt/Images.h"
 
-#include "ui/qt/WindowIcon.h"
+#include "qt/WindowIcon.h"
 
 #include <algorithm>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
+
 
 QPixmap Images::pixmap(std::string_view name, QSize size)
 {

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
 
 // The application's own images, by the names picture boxes use. Each is drawn
 // in code at the size asked for; an unknown name gives a null pixmap.

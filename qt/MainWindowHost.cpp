@@ -1,7 +1,7 @@
-#include "ui/qt/MainWindowHost.h"
+#include "qt/MainWindowHost.h"
 
 #include "ui/Window.h"
-#include "ui/qt/WindowIcon.h"
+#include "qt/WindowIcon.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,7 +10,9 @@
 #include <QScreen>
 #include <QShowEvent>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
+
+using namespace ui;
 
 MainWindowHost::MainWindowHost(Window& window, QWidget* parent)
     : QMainWindow(parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/qt/WindowBinding.h"
+#include "qt/WindowBinding.h"
 
 #include <QMainWindow>
 
@@ -11,7 +11,7 @@ namespace trevalo::ui {
 class Window;
 }
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
 
 // The top-level window that shows a window model: the model's caption, a
 // menu bar when the model has menu entries, and below it a client area of the
@@ -19,7 +19,7 @@ namespace trevalo::ui::qt {
 // come from the generic binding; the host adds none of its own.
 class MainWindowHost final : public QMainWindow {
 public:
-    explicit MainWindowHost(Window& window, QWidget* parent = nullptr);
+    explicit MainWindowHost(ui::Window& window, QWidget* parent = nullptr);
     ~MainWindowHost() override;
 
     WindowBinding& binding() { return *m_binding; }

@@ -1,11 +1,13 @@
-#include "ui/qt/PixelScale.h"
+#include "qt/PixelScale.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
 #include <cmath>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
+
+using namespace ui;
 
 PixelScale::PixelScale(double logical_dpi)
     : m_dpi(logical_dpi > 0 ? logical_dpi : 96.0)

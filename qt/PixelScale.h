@@ -7,7 +7,7 @@
 
 class QScreen;
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
 
 // Converts the model's twips into the device-independent pixels Qt lays
 // widgets out in. It knows only a dots-per-inch figure; it does not follow a
@@ -20,7 +20,7 @@ public:
 
     double logicalDpi() const { return m_dpi; }
     int pixels(int twips) const;
-    QRect rect(const Place&) const;
+    QRect rect(const ui::Place&) const;
     QSize size(int width_twips, int height_twips) const;
 
 private:

@@ -1,10 +1,12 @@
-#include "ui/qt/QtClipboard.h"
+#include "qt/QtClipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
+
+using namespace ui;
 
 std::string QtClipboard::text() const
 {

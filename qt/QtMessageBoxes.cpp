@@ -1,4 +1,4 @@
-#include "ui/qt/QtMessageBoxes.h"
+#include "qt/QtMessageBoxes.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -12,7 +12,9 @@
 
 #include <algorithm>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
+
+using namespace ui;
 
 namespace {
 

@@ -1,10 +1,12 @@
-#include "ui/qt/QtModalWindows.h"
+#include "qt/QtModalWindows.h"
 
-#include "ui/qt/DialogHost.h"
+#include "qt/DialogHost.h"
 
 #include <QApplication>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
+
+using namespace ui;
 
 void QtModalWindows::showModal(Window& window)
 {

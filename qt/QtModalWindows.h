@@ -4,14 +4,14 @@
 
 #include <functional>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
 
 // Shows a secondary window model as a modal dialog over the active window,
 // and returns once it has closed. Each call builds the dialog afresh, as the
 // model's windows are.
-class QtModalWindows final : public ModalWindows {
+class QtModalWindows final : public ui::ModalWindows {
 public:
-    void showModal(Window& window) override;
+    void showModal(ui::Window& window) override;
 
     // Runs before a window opens, so the window behind it shows what the
     // operation has done so far.

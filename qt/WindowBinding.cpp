@@ -1,4 +1,4 @@
-#include "ui/qt/WindowBinding.h"
+#include "qt/WindowBinding.h"
 
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
@@ -9,10 +9,10 @@
 #include "ui/OptionButton.h"
 #include "ui/TextBox.h"
 #include "ui/Window.h"
-#include "ui/qt/ColourMapping.h"
-#include "ui/qt/FontMapping.h"
-#include "ui/qt/FrameWidget.h"
-#include "ui/qt/Images.h"
+#include "qt/ColourMapping.h"
+#include "qt/FontMapping.h"
+#include "qt/FrameWidget.h"
+#include "qt/Images.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,7 +34,9 @@
 
 #include <optional>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
+
+using namespace ui;
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/Control.h"
-#include "ui/qt/PixelScale.h"
+#include "qt/PixelScale.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,7 +20,7 @@ class MenuEntry;
 class Window;
 }
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
 
 // Binds a window model to Qt widgets, generically by control kind: one widget
 // per control under the host's client widget, one action per menu entry on the
@@ -33,7 +33,7 @@ namespace trevalo::ui::qt {
 class WindowBinding {
 public:
     // `menu_bar` may be null for a window without menu entries.
-    WindowBinding(Window& window, QWidget& client, QMenuBar* menu_bar);
+    WindowBinding(ui::Window& window, QWidget& client, QMenuBar* menu_bar);
     ~WindowBinding();
     WindowBinding(const WindowBinding&) = delete;
     WindowBinding& operator=(const WindowBinding&) = delete;
@@ -46,15 +46,15 @@ public:
     // Controls that cannot show yet (hidden, or placed wholly outside their
     // container) get their widget when they first can, or when asked for
     // here, whichever comes first.
-    QWidget* widgetFor(const Control&);
-    QAction* actionFor(const MenuEntry&) const;
+    QWidget* widgetFor(const ui::Control&);
+    QAction* actionFor(const ui::MenuEntry&) const;
     // The control a widget (or a part of one, such as a list's drop-down)
     // belongs to, or null.
-    Control* controlFor(const QWidget*) const;
+    ui::Control* controlFor(const QWidget*) const;
 
-    static bool hasMenuEntries(const Window&);
+    static bool hasMenuEntries(const ui::Window&);
 
-    Window& window() const { return m_window; }
+    ui::Window& window() const { return m_window; }
     QWidget& client() const { return m_client; }
     const PixelScale& scale() const { return m_scale; }
 
@@ -70,38 +70,38 @@ private:
         std::uint64_t mirrored_revision = 0;
         bool stale = true;
         bool stacked = false;
-        Stacking applied_stacking = Stacking::Normal;
+        ui::Stacking applied_stacking = ui::Stacking::Normal;
     };
 
-    void create(Control&);
-    void ensureWidget(Control&, Entry&);
-    void settleLateWidget(const Control&, Entry&);
-    QWidget* parentWidgetFor(const Control&);
-    void connectEvents(Control&, Entry&);
-    void bindShortcut(Control&);
-    void forward(Control&, const std::function<void()>& act);
-    void userTyped(Control&, const QString&);
+    void create(ui::Control&);
+    void ensureWidget(ui::Control&, Entry&);
+    void settleLateWidget(const ui::Control&, Entry&);
+    QWidget* parentWidgetFor(const ui::Control&);
+    void connectEvents(ui::Control&, Entry&);
+    void bindShortcut(ui::Control&);
+    void forward(ui::Control&, const std::function<void()>& act);
+    void userTyped(ui::Control&, const QString&);
     void userFocused(QWidget*);
 
-    void mirrorEntry(Control&, Entry&);
+    void mirrorEntry(ui::Control&, Entry&);
     void mirrorWindow();
-    void mirrorControl(Control&, Entry&);
-    void mirrorAction(Control&, Entry&);
-    void mirrorCommon(Control&, Entry&);
-    void mirrorKind(Control&, QWidget&);
+    void mirrorControl(ui::Control&, Entry&);
+    void mirrorAction(ui::Control&, Entry&);
+    void mirrorCommon(ui::Control&, Entry&);
+    void mirrorKind(ui::Control&, QWidget&);
     void mirrorFocus();
-    void applyStacking(const Control&, Entry&);
+    void applyStacking(const ui::Control&, Entry&);
 
-    Window& m_window;
+    ui::Window& m_window;
     QWidget& m_client;
     QMenuBar* m_menu_bar;
     PixelScale m_scale;
     // Owns every signal connection, so none outlives the binding.
     std::unique_ptr<QObject> m_context;
     std::unique_ptr<BackgroundClicks> m_background;
-    std::unordered_map<const Control*, Entry> m_entries;
-    std::unordered_map<const QWidget*, Control*> m_controls;
-    const Control* m_mirrored_focus = nullptr;
+    std::unordered_map<const ui::Control*, Entry> m_entries;
+    std::unordered_map<const QWidget*, ui::Control*> m_controls;
+    const ui::Control* m_mirrored_focus = nullptr;
     // While the constructor builds the widgets, stacking waits until all exist.
     bool m_building = false;
 };

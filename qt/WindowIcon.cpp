@@ -1,6 +1,6 @@
-#include "ui/qt/WindowIcon.h"
+#include "qt/WindowIcon.h"
 
-#include "ui/qt/DrawnIconEngine.h"
+#include "qt/DrawnIconEngine.h"
 
 #include <QConicalGradient>
 #include <QPainter>
@@ -8,7 +8,8 @@
 
 #include <algorithm>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
+
 
 QImage WindowIcon::draw(int size)
 {

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QList>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
 
 // Trevalo's window icon, drawn in code: a disc with a start arrow over it,
 // the disc beginning to play where the author wants. No image files.

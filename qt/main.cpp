@@ -1,10 +1,10 @@
 #include "mainwindow/Form1.h"
-#include "ui/qt/FontWarmup.h"
-#include "ui/qt/MainWindowHost.h"
-#include "ui/qt/QtClipboard.h"
-#include "ui/qt/QtMessageBoxes.h"
-#include "ui/qt/QtModalWindows.h"
-#include "ui/qt/WindowIcon.h"
+#include "qt/FontWarmup.h"
+#include "qt/MainWindowHost.h"
+#include "qt/QtClipboard.h"
+#include "qt/QtMessageBoxes.h"
+#include "qt/QtModalWindows.h"
+#include "qt/WindowIcon.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -66,7 +66,7 @@ int main(int argc, char** argv)
 
     // Runs beside the application object's set-up; only the window needs
     // fonts.
-    trevalo::ui::qt::FontWarmup fonts;
+    trevalo::qt::FontWarmup fonts;
     QApplication app(argc, argv);
     // QApplication has taken Qt's own options out of argv; an option left
     // over is unknown, and like other Qt programs Trevalo says so and stops.
@@ -78,26 +78,26 @@ int main(int argc, char** argv)
     // window is built. Elsewhere a size is drawn when it is first shown.
     std::future<QList<QImage>> icon_sizes;
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
-        icon_sizes = std::async(std::launch::async, &trevalo::ui::qt::WindowIcon::drawOffered);
+        icon_sizes = std::async(std::launch::async, &trevalo::qt::WindowIcon::drawOffered);
     else
-        QApplication::setWindowIcon(trevalo::ui::qt::WindowIcon::icon());
+        QApplication::setWindowIcon(trevalo::qt::WindowIcon::icon());
     // Lets Wayland desktops tie the window to trevalo.desktop and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("trevalo"));
 
-    trevalo::ui::qt::QtClipboard clipboard;
-    trevalo::ui::qt::QtMessageBoxes messages;
-    trevalo::ui::qt::QtModalWindows modals;
+    trevalo::qt::QtClipboard clipboard;
+    trevalo::qt::QtMessageBoxes messages;
+    trevalo::qt::QtModalWindows modals;
     trevalo::Form1 form(clipboard, messages, modals);
 
     fonts.wait();
-    trevalo::ui::qt::MainWindowHost host(form.window());
+    trevalo::qt::MainWindowHost host(form.window());
     // An operation may open a box or a window half-way; show its work so far.
     auto catch_up = [&host] { host.binding().mirror(); };
     messages.on_before_show = catch_up;
     modals.on_before_show = catch_up;
     host.on_close = [&form] { form.Form_Unload(); };
     if (icon_sizes.valid()) {
-        const QIcon icon = trevalo::ui::qt::WindowIcon::icon(icon_sizes.get());
+        const QIcon icon = trevalo::qt::WindowIcon::icon(icon_sizes.get());
         QApplication::setWindowIcon(icon);
         host.setWindowIcon(icon);
     }

@@ -6,7 +6,7 @@
 //
 // writes OUTDIR/SIZExSIZE/apps/trevalo.png for each SIZE.
 
-#include "ui/qt/WindowIcon.h"
+#include "qt/WindowIcon.h"
 
 #include <QDir>
 #include <QImage>
@@ -32,7 +32,7 @@ int main(int argc, char** argv)
         }
         const QString dir = QStringLiteral("%1/%2x%2/apps").arg(root).arg(size);
         const QString file = dir + QStringLiteral("/trevalo.png");
-        if (!QDir().mkpath(dir) || !trevalo::ui::qt::WindowIcon::draw(size).save(file, "PNG")) {
+        if (!QDir().mkpath(dir) || !trevalo::qt::WindowIcon::draw(size).save(file, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;
         }

@@ -1,4 +1,4 @@
-#include "ui/qt/WindowIcon.h"
+#include "qt/WindowIcon.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 
 namespace {
 
-using trevalo::ui::qt::WindowIcon;
+using trevalo::qt::WindowIcon;
 
 // The sizes desktop environments look for in the hicolor theme.
 const int kSizes[] = { 16, 24, 32, 48, 64, 128, 256 };

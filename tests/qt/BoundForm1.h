@@ -2,7 +2,7 @@
 
 #include "mainwindow/Form1.h"
 #include "support/FakePlatform.h"
-#include "ui/qt/MainWindowHost.h"
+#include "qt/MainWindowHost.h"
 
 #include <QWidget>
 
@@ -17,14 +17,14 @@ public:
         host.show();
     }
 
-    ui::qt::WindowBinding& binding() { return host.binding(); }
+    qt::WindowBinding& binding() { return host.binding(); }
     QWidget* widgetFor(const ui::Control& control) { return host.binding().widgetFor(control); }
 
     FakeClipboard clipboard;
     FakeMessageBoxes messages;
     FakeModalWindows modals;
     Form1 form { clipboard, messages, modals };
-    ui::qt::MainWindowHost host { form.window() };
+    qt::MainWindowHost host { form.window() };
 };
 
 }

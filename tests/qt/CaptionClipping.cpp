@@ -1,7 +1,7 @@
-#include "gui/CaptionClipping.h"
+#include "qt/CaptionClipping.h"
 
 #include "ui/Window.h"
-#include "ui/qt/FrameWidget.h"
+#include "qt/FrameWidget.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -129,7 +129,7 @@ std::string CaptionClipping::clipping(QWidget* widget)
             widest = std::max(widest, inkWidth(metrics, text));
         return fits(widest, field.width(), "widest item");
     }
-    if (auto* frame = dynamic_cast<ui::qt::FrameWidget*>(widget)) {
+    if (auto* frame = dynamic_cast<qt::FrameWidget*>(widget)) {
         if (frame->title().isEmpty())
             return {};
         return fits(frame->titleRect().right() + 1, frame->width(), "title");
@@ -139,7 +139,7 @@ std::string CaptionClipping::clipping(QWidget* widget)
             return {};
         QStyleOptionGroupBox option;
         option.initFrom(box);
-        if (auto* frame = dynamic_cast<ui::qt::FrameWidget*>(box))
+        if (auto* frame = dynamic_cast<qt::FrameWidget*>(box))
             option.fontMetrics = QFontMetrics(frame->titleFont(), frame);
         option.text = box->title();
         option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
@@ -150,7 +150,7 @@ std::string CaptionClipping::clipping(QWidget* widget)
     return {};
 }
 
-std::vector<std::string> CaptionClipping::clippedCaptions(ui::qt::WindowBinding& binding, int* checked)
+std::vector<std::string> CaptionClipping::clippedCaptions(qt::WindowBinding& binding, int* checked)
 {
     std::vector<std::string> clipped;
     QWidget* client = &binding.client();

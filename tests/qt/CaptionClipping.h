@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/qt/WindowBinding.h"
+#include "qt/WindowBinding.h"
 
 #include <QRegion>
 #include <QString>
@@ -18,7 +18,7 @@ class CaptionClipping {
 public:
     // One line per control whose caption does not fit: its name, caption and
     // why. `checked` counts the controls measured.
-    static std::vector<std::string> clippedCaptions(ui::qt::WindowBinding&, int* checked = nullptr);
+    static std::vector<std::string> clippedCaptions(qt::WindowBinding&, int* checked = nullptr);
 
     // The part of `widget` a user can see, in `client` coordinates: its
     // rectangle cut by every container up to `client`, less the siblings

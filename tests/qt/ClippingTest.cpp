@@ -1,8 +1,8 @@
-#include "gui/BoundForm1.h"
-#include "gui/CaptionClipping.h"
+#include "qt/BoundForm1.h"
+#include "qt/CaptionClipping.h"
 
 #include "ui/ComboBox.h"
-#include "ui/qt/DialogHost.h"
+#include "qt/DialogHost.h"
 #include "windows/Note.h"
 #include "windows/frmAbout.h"
 #include "windows/frmLog.h"
@@ -68,15 +68,15 @@ TEST_F(ClippingTest, EveryCaptionFitsForTheLongestTarget)
 TEST_F(ClippingTest, EveryCaptionOfTheSecondaryWindowsFits)
 {
     Note note;
-    ui::qt::DialogHost note_dialog(note.window());
+    qt::DialogHost note_dialog(note.window());
     EXPECT_EQ(CaptionClipping::clippedCaptions(note_dialog.binding()), Clipped());
 
     frmAbout about;
-    ui::qt::DialogHost about_dialog(about.window());
+    qt::DialogHost about_dialog(about.window());
     EXPECT_EQ(CaptionClipping::clippedCaptions(about_dialog.binding()), Clipped());
 
     frmLog log(bound.form, bound.clipboard);
-    ui::qt::DialogHost log_dialog(log.window());
+    qt::DialogHost log_dialog(log.window());
     EXPECT_EQ(CaptionClipping::clippedCaptions(log_dialog.binding()), Clipped());
     log.Command3.click();
     log_dialog.binding().mirror();

@@ -2,12 +2,14 @@
 #include "ui/Label.h"
 #include "ui/TextBox.h"
 #include "ui/Window.h"
-#include "ui/qt/ColourMapping.h"
-#include "ui/qt/Contrast.h"
+#include "qt/ColourMapping.h"
+#include "qt/Contrast.h"
 
 #include <gtest/gtest.h>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
+
+using namespace ui;
 namespace {
 
 QPalette schemeOf(QColor face, QColor field, QColor text, QColor greyed)

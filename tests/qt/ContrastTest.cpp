@@ -1,8 +1,8 @@
-#include "ui/qt/Contrast.h"
+#include "qt/Contrast.h"
 
 #include <gtest/gtest.h>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
 namespace {
 
 TEST(ContrastTest, LuminanceRunsFromBlackToWhite)

@@ -1,4 +1,4 @@
-#include "gui/DarkPalette.h"
+#include "qt/DarkPalette.h"
 
 #include <QColor>
 

@@ -1,10 +1,10 @@
-#include "gui/BoundForm1.h"
+#include "qt/BoundForm1.h"
 
 #include "ui/Button.h"
 #include "ui/Label.h"
 #include "ui/Window.h"
-#include "ui/qt/DialogHost.h"
-#include "ui/qt/QtModalWindows.h"
+#include "qt/DialogHost.h"
+#include "qt/QtModalWindows.h"
 #include "windows/Note.h"
 #include "windows/frmAbout.h"
 #include "windows/frmLog.h"
@@ -24,7 +24,7 @@
 namespace trevalo::testing {
 namespace {
 
-using ui::qt::DialogHost;
+using qt::DialogHost;
 
 // Opens a window model through the real modal seam and, once its dialog is
 // up, acts in it as a user would. The user's actions must close it.
@@ -50,7 +50,7 @@ protected:
         QTest::mouseClick(dialog.binding().widgetFor(control), Qt::LeftButton);
     }
 
-    ui::qt::QtModalWindows modals;
+    qt::QtModalWindows modals;
     bool opened = false;
     bool still_open = false;
 };
@@ -133,7 +133,7 @@ TEST_F(DialogHostTest, TheMainWindowsMenuOpensTheAboutWindow)
     FakeClipboard clipboard;
     FakeMessageBoxes messages;
     Form1 form { clipboard, messages, modals };
-    ui::qt::MainWindowHost host { form.window() };
+    qt::MainWindowHost host { form.window() };
     host.show();
     QString title;
     QTimer::singleShot(0, [&] {

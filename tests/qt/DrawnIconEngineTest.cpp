@@ -1,4 +1,4 @@
-#include "ui/qt/DrawnIconEngine.h"
+#include "qt/DrawnIconEngine.h"
 
 #include <QIcon>
 #include <QImage>
@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
 namespace {
 
 int draws = 0;

@@ -1,4 +1,4 @@
-#include "ui/qt/FrameWidget.h"
+#include "qt/FrameWidget.h"
 
 #include <QImage>
 #include <QPainter>
@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
 namespace {
 
 // What the style's faint border looks like: its mid colour at 110/255

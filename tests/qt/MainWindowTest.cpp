@@ -1,9 +1,9 @@
-#include "gui/BoundForm1.h"
-#include "gui/CaptionClipping.h"
+#include "qt/BoundForm1.h"
+#include "qt/CaptionClipping.h"
 
 #include "ui/ComboBox.h"
 #include "ui/TextBox.h"
-#include "ui/qt/FrameWidget.h"
+#include "qt/FrameWidget.h"
 
 #include <QAction>
 #include <QApplication>
@@ -173,7 +173,7 @@ TEST_F(MainWindowTest, EveryFontIsTheFaceAskedFor)
             SCOPED_TRACE(control->name());
             // A frame's font is its caption's; the controls inside keep their own.
             const QFont asked = control->kind() == ControlKind::Frame
-                ? static_cast<ui::qt::FrameWidget*>(widget)->titleFont()
+                ? static_cast<qt::FrameWidget*>(widget)->titleFont()
                 : widget->font();
             QFontInfo info(asked);
             EXPECT_EQ(info.family(), asked.family()) << "the machine substituted another face";

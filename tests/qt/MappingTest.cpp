@@ -1,10 +1,10 @@
 #include "ui/Label.h"
 #include "ui/TextBox.h"
 #include "ui/Window.h"
-#include "ui/qt/ColourMapping.h"
-#include "ui/qt/FontMapping.h"
-#include "ui/qt/PixelScale.h"
-#include "ui/qt/WindowIcon.h"
+#include "qt/ColourMapping.h"
+#include "qt/FontMapping.h"
+#include "qt/PixelScale.h"
+#include "qt/WindowIcon.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -14,7 +14,9 @@
 
 #include <future>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
+
+using namespace ui;
 namespace {
 
 TEST(PixelScaleTest, FifteenTwipsMakeAPixelAt96Dpi)

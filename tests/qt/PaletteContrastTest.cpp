@@ -1,7 +1,7 @@
-#include "gui/BoundForm1.h"
-#include "gui/CaptionClipping.h"
-#include "gui/DarkPalette.h"
-#include "gui/WindowStates.h"
+#include "qt/BoundForm1.h"
+#include "qt/CaptionClipping.h"
+#include "qt/DarkPalette.h"
+#include "qt/WindowStates.h"
 
 #include "ui/Window.h"
 

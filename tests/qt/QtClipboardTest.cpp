@@ -1,4 +1,4 @@
-#include "ui/qt/QtClipboard.h"
+#include "qt/QtClipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
+
+using namespace ui;
 namespace {
 
 class QtClipboardTest : public ::testing::Test {

@@ -1,4 +1,4 @@
-#include "ui/qt/QtMessageBoxes.h"
+#include "qt/QtMessageBoxes.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -13,7 +13,9 @@
 
 #include <functional>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
+
+using namespace ui;
 namespace {
 
 // Shows a box and, once it is up, looks at it and answers it as a user would.

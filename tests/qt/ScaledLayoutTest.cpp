@@ -1,10 +1,10 @@
-#include "gui/BoundForm1.h"
-#include "gui/CaptionClipping.h"
-#include "gui/WindowStates.h"
+#include "qt/BoundForm1.h"
+#include "qt/CaptionClipping.h"
+#include "qt/WindowStates.h"
 
 #include "ui/TextBox.h"
 #include "ui/Window.h"
-#include "ui/qt/FrameWidget.h"
+#include "qt/FrameWidget.h"
 
 #include <QImage>
 #include <QMenuBar>
@@ -46,7 +46,7 @@ QImage ink(QWidget* widget, qreal ratio)
     QImage image((QSizeF(widget->size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
-    auto* frame = dynamic_cast<ui::qt::FrameWidget*>(widget);
+    auto* frame = dynamic_cast<qt::FrameWidget*>(widget);
     bool filled = widget->autoFillBackground();
     if (frame)
         widget->setAutoFillBackground(false);
@@ -72,7 +72,7 @@ QImage ink(QWidget* widget, qreal ratio)
 // where neither control paints anything are no fault. Controls the design
 // hides entirely (focus sinks under their lists, spare boxes beyond the
 // window's edge) are not seen and not judged.
-Faults layoutFaults(ui::qt::WindowBinding& binding)
+Faults layoutFaults(qt::WindowBinding& binding)
 {
     QWidget* client = &binding.client();
     const qreal ratio = client->devicePixelRatioF();

@@ -1,4 +1,4 @@
-#include "gui/BoundForm1.h"
+#include "qt/BoundForm1.h"
 
 #include <QAbstractItemView>
 #include <QAction>

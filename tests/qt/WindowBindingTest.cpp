@@ -7,8 +7,8 @@
 #include "ui/OptionButton.h"
 #include "ui/TextBox.h"
 #include "ui/Window.h"
-#include "ui/qt/MainWindowHost.h"
-#include "ui/qt/WindowBinding.h"
+#include "qt/MainWindowHost.h"
+#include "qt/WindowBinding.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -27,7 +27,9 @@
 
 #include <gtest/gtest.h>
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
+
+using namespace ui;
 namespace {
 
 // A window with one control of every kind, small enough to reason about, and
@@ -426,7 +428,7 @@ TEST_F(WindowBindingFocusTest, AnOperationCanTakeTheFocusBackFromTheUser)
 }
 }
 
-namespace trevalo::ui::qt {
+namespace trevalo::qt {
 namespace {
 
 // Three buttons side by side in the model's order, the middle one hidden at

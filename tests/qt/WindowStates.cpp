@@ -1,6 +1,6 @@
-#include "gui/WindowStates.h"
+#include "qt/WindowStates.h"
 
-#include "gui/BoundForm1.h"
+#include "qt/BoundForm1.h"
 #include "ui/ComboBox.h"
 
 #include <gtest/gtest.h>

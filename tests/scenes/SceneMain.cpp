@@ -3,11 +3,11 @@
 // palette `TREVALO_SCENE_PALETTE=dark trevalo_scene imported`. The state is
 // reached through the model's own operations, as a user would reach it.
 
-#include "gui/DarkPalette.h"
+#include "qt/DarkPalette.h"
 #include "mainwindow/Form1.h"
 #include "support/FakePlatform.h"
-#include "ui/qt/DialogHost.h"
-#include "ui/qt/MainWindowHost.h"
+#include "qt/DialogHost.h"
+#include "qt/MainWindowHost.h"
 #include "windows/frmAbout.h"
 #include "windows/frmLog.h"
 
@@ -79,18 +79,18 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    ui::qt::MainWindowHost host(form.window());
+    qt::MainWindowHost host(form.window());
     host.show();
 
     std::unique_ptr<frmLog> log;
     std::unique_ptr<frmAbout> about;
-    std::unique_ptr<ui::qt::DialogHost> dialog;
+    std::unique_ptr<qt::DialogHost> dialog;
     if (scene == "log") {
         log = std::make_unique<frmLog>(form, clipboard);
-        dialog = std::make_unique<ui::qt::DialogHost>(log->window(), &host);
+        dialog = std::make_unique<qt::DialogHost>(log->window(), &host);
     } else if (scene == "about") {
         about = std::make_unique<frmAbout>();
-        dialog = std::make_unique<ui::qt::DialogHost>(about->window(), &host);
+        dialog = std::make_unique<qt::DialogHost>(about->window(), &host);
     }
     if (dialog)
         QTimer::singleShot(0, dialog.get(), [&] { dialog->show(); });
