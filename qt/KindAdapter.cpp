@@ -1,0 +1,60 @@
+#include "qt/KindAdapter.h"
+
+#include "qt/ButtonAdapter.h"
+#include "qt/CheckBoxAdapter.h"
+#include "qt/ComboBoxAdapter.h"
+#include "qt/FrameAdapter.h"
+#include "qt/LabelAdapter.h"
+#include "qt/OptionButtonAdapter.h"
+#include "qt/PictureAdapter.h"
+#include "qt/TextBoxAdapter.h"
+
+#include <QWidget>
+
+namespace trevalo::qt {
+
+void KindAdapter::connect(ui::Control&, QWidget&, QObject&, BindingEvents&) const
+{
+}
+
+void KindAdapter::applyFont(QWidget& widget, const QFont& font) const
+{
+    if (widget.font() != font)
+        widget.setFont(font);
+}
+
+const KindAdapter* KindAdapter::of(ui::ControlKind kind)
+{
+    static const FrameAdapter frame;
+    static const LabelAdapter label;
+    static const TextBoxAdapter text_box;
+    static const ComboBoxAdapter combo_box;
+    static const CheckBoxAdapter check_box;
+    static const OptionButtonAdapter option_button;
+    static const ButtonAdapter button;
+    static const PictureAdapter picture;
+    switch (kind) {
+    case ui::ControlKind::Frame:
+        return &frame;
+    case ui::ControlKind::Label:
+        return &label;
+    case ui::ControlKind::TextBox:
+        return &text_box;
+    case ui::ControlKind::ComboBox:
+        return &combo_box;
+    case ui::ControlKind::CheckBox:
+        return &check_box;
+    case ui::ControlKind::OptionButton:
+        return &option_button;
+    case ui::ControlKind::Button:
+        return &button;
+    case ui::ControlKind::Picture:
+        return &picture;
+    case ui::ControlKind::Window:
+    case ui::ControlKind::MenuEntry:
+        break;
+    }
+    return nullptr;
+}
+
+}

@@ -1,0 +1,48 @@
+#include "qt/LabelAdapter.h"
+
+#include "qt/TextMapping.h"
+#include "ui/Label.h"
+
+#include <QLabel>
+
+namespace trevalo::qt {
+
+namespace {
+
+Qt::Alignment qtAlignment(ui::Alignment alignment)
+{
+    switch (alignment) {
+    case ui::Alignment::Left:
+        return Qt::AlignLeft | Qt::AlignTop;
+    case ui::Alignment::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case ui::Alignment::Centre:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+}
+
+QWidget* LabelAdapter::create(ui::Control&, QWidget& parent) const
+{
+    auto* label = new QLabel(&parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+void LabelAdapter::mirror(const ui::Control& control, QWidget& widget) const
+{
+    const auto& model = static_cast<const ui::Label&>(control);
+    auto& label = static_cast<QLabel&>(widget);
+    const QString text = TextMapping::shown(model.caption());
+    if (label.text() != text)
+        label.setText(text);
+    const Qt::Alignment alignment = qtAlignment(model.alignment());
+    if (label.alignment() != alignment)
+        label.setAlignment(alignment);
+    if (label.wordWrap() != model.wordWrap())
+        label.setWordWrap(model.wordWrap());
+}
+
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace trevalo::ui {
+
+class ComboBox;
+class Control;
+class TextBox;
+
+// The entry points a binding calls for what the user does to a widget. Each
+// goes through the model's own setters and on_click, so a user's click and
+// an operation's take one path, and each does nothing while the control is
+// not usable (the toolkit may still deliver an event then, from a shortcut
+// or a widget it has not yet disabled). After any of them the binding
+// mirrors the model, which may have refused what the widget shows.
+
+// A click on a check box, option button, button or menu entry, or on the
+// window's own background (the window as the control).
+void userClicked(Control&);
+// A pick of item `index` of a list; an index past the items does nothing.
+void userPicked(ComboBox&, std::size_t index);
+
+enum class Typed { Taken, Refused };
+// Text typed into a box, with the model's CR LF line breaks. A locked box
+// refuses it.
+Typed userTyped(TextBox&, std::string text);
+
+}
