@@ -196,7 +196,7 @@ void registerListingAndLog()
         })->UseManualTime();
         benchmark::RegisterBenchmark(benchName("frmLog BuildLog", blocks).c_str(), [blocks](benchmark::State& state) {
             ModelRig rig(blocks);
-            frmLog log(rig.form, rig.platform);
+            frmLog log(rig.form.logSource(), rig.platform);
             timeSteps(state, rig, {}, [&log](ModelRig&, long) { log.BuildLog(); });
         })->UseManualTime();
     }

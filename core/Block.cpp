@@ -12,8 +12,8 @@ namespace trevalo::core {
 
 namespace {
 
-constexpr long long commandLength = 25;
-constexpr int bytesPerCommand = 8;
+constexpr long long command_length = 25;
+constexpr int bytes_per_command = 8;
 
 // 1-based position of character 1 of command k, or 0 when k names nothing.
 // long long, because 26 * k overflows int for absurd k.
@@ -21,13 +21,13 @@ long long commandStart(int k)
 {
     if (k < 1)
         return 0;
-    return static_cast<long long>(commandStride) * (k - 1) + 1;
+    return static_cast<long long>(command_stride) * (k - 1) + 1;
 }
 
 // 1-based position of the first digit of byte j of command k, or 0.
 long long bytePosition(int k, int j)
 {
-    if (j < 1 || j > bytesPerCommand)
+    if (j < 1 || j > bytes_per_command)
         return 0;
     const long long start = commandStart(k);
     return start == 0 ? 0 : start + 3LL * j - 2;
@@ -92,7 +92,7 @@ int commandCount(std::string_view block)
 
 std::string command(std::string_view block, int k)
 {
-    return slice(block, commandStart(k), commandLength);
+    return slice(block, commandStart(k), command_length);
 }
 
 std::string byteOf(std::string_view block, int k, int j)
@@ -109,7 +109,7 @@ std::string firstCommands(std::string_view block, int n)
 {
     if (n <= 0)
         return {};
-    const long long wanted = static_cast<long long>(commandStride) * n;
+    const long long wanted = static_cast<long long>(command_stride) * n;
     return std::string(block.substr(0, static_cast<std::size_t>(std::min<long long>(wanted, block.size()))));
 }
 
@@ -126,7 +126,7 @@ bool replaceByte(std::string& block, int k, int j, std::string_view code)
 
 namespace {
 
-constexpr std::array<bool, 256> upperHexDigits = [] {
+constexpr std::array<bool, 256> upper_hex_digits = [] {
     std::array<bool, 256> digits {};
     for (int c = 0; c < 256; ++c)
         digits[static_cast<std::size_t>(c)] = upperHexDigit(static_cast<char>(c)) >= 0;
@@ -137,16 +137,16 @@ constexpr std::array<bool, 256> upperHexDigits = [] {
 
 bool isCommand(std::string_view text)
 {
-    if (text.size() != static_cast<std::size_t>(commandLength) || text.front() != '{' || text.back() != '}')
+    if (text.size() != static_cast<std::size_t>(command_length) || text.front() != '{' || text.back() != '}')
         return false;
     // Every check and every import reads whole blocks through here, so the
     // eight bytes are judged together, without a branch for each.
     bool well_formed = true;
-    for (std::size_t j = 0; j < static_cast<std::size_t>(bytesPerCommand); ++j) {
+    for (std::size_t j = 0; j < static_cast<std::size_t>(bytes_per_command); ++j) {
         const std::size_t at = 1 + 3 * j;
-        well_formed &= upperHexDigits[static_cast<unsigned char>(text[at])];
-        well_formed &= upperHexDigits[static_cast<unsigned char>(text[at + 1])];
-        if (j + 1 < static_cast<std::size_t>(bytesPerCommand))
+        well_formed &= upper_hex_digits[static_cast<unsigned char>(text[at])];
+        well_formed &= upper_hex_digits[static_cast<unsigned char>(text[at + 1])];
+        if (j + 1 < static_cast<std::size_t>(bytes_per_command))
             well_formed &= text[at + 2] == ' ';
     }
     return well_formed;
@@ -176,7 +176,7 @@ void removeCommand(std::string& block, int k)
     const long long start = commandStart(k);
     if (start == 0 || start > static_cast<long long>(block.size()))
         return;
-    block.erase(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(commandStride));
+    block.erase(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(command_stride));
 }
 
 void removeBeforeStop(std::string& block, std::string_view kind)

@@ -13,9 +13,9 @@
 
 namespace trevalo::core {
 
-inline constexpr int commandStride = 26;
+inline constexpr int command_stride = 26;
 inline constexpr std::string_view nop = "{00 00 00 00 00 00 00 00}";
-inline constexpr std::string_view breakCommand = "{00 02 00 00 00 00 00 00}";
+inline constexpr std::string_view break_command = "{00 02 00 00 00 00 00 00}";
 
 // The number of "{" characters, which is how a block's commands are counted.
 int commandCount(std::string_view block);

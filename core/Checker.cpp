@@ -13,7 +13,7 @@ namespace {
 std::vector<std::string_view> commandsOf(std::string_view text)
 {
     std::vector<std::string_view> commands;
-    commands.reserve(text.size() / static_cast<std::size_t>(commandStride) + 1);
+    commands.reserve(text.size() / static_cast<std::size_t>(command_stride) + 1);
     for (std::size_t at = text.find('{'); at != std::string_view::npos; at = text.find('{', at + 1)) {
         if (isCommand(text.substr(at, 25)))
             commands.push_back(text.substr(at, 25));
@@ -78,7 +78,7 @@ void checkBudget(const CheckInput& input, std::vector<Finding>& findings)
 {
     for (const NamedBlock& block : input.blocks) {
         const int count = commandCount(block.text);
-        if (count > commandBudget)
+        if (count > command_budget)
             findings.push_back({ Severity::OverBudget, "A block has more than 128 commands",
                 "The block for " + std::string(block.name) + " has " + number(count)
                     + " commands; a PGC holds at most 128 pre commands, its own included: copy fewer registers in PgcEdit." });

@@ -44,7 +44,7 @@ struct CheckInput {
 };
 
 // A PGC's command table holds at most this many commands in all.
-inline constexpr int commandBudget = 128;
+inline constexpr int command_budget = 128;
 
 // Everything found, worst first; within a severity, in the order found.
 std::vector<Finding> checkBlocks(const CheckInput&);

@@ -10,11 +10,11 @@ namespace trevalo::core {
 
 namespace {
 
-constexpr int highestStream = 31;
-constexpr int highestButton = 36;
-constexpr int displayOff = 0x80;
-constexpr int displayOn = 0xC0;
-constexpr int buttonStep = 4;
+constexpr int highest_stream = 31;
+constexpr int highest_button = 36;
+constexpr int display_off = 0x80;
+constexpr int display_on = 0xC0;
+constexpr int button_step = 4;
 
 // A number written as the lists write it: "0", or digits without a leading
 // zero, at most two of them. -1 for anything else or above highest.
@@ -42,13 +42,13 @@ std::string StreamByteToNumber(std::string_view text)
     // Number texts "10".."31" are also hex digits, but as codes 10..31 hex
     // they fall outside both code ranges, so the two halves never collide.
     const int code = hexByteValue(text);
-    const bool off = code >= displayOff && code <= displayOff + highestStream;
-    const bool on = code >= displayOn && code <= displayOn + highestStream;
+    const bool off = code >= display_off && code <= display_off + highest_stream;
+    const bool on = code >= display_on && code <= display_on + highest_stream;
     if (off || on)
-        return std::to_string(code - (off ? displayOff : displayOn));
-    const int number = listedNumber(text, highestStream);
+        return std::to_string(code - (off ? display_off : display_on));
+    const int number = listedNumber(text, highest_stream);
     if (number >= 0)
-        return hexByte(displayOn + number);
+        return hexByte(display_on + number);
     return {};
 }
 
@@ -56,22 +56,22 @@ std::string StreamNumberToByte(std::string_view text)
 {
     if (text == "nc")
         return "00";
-    const int number = listedNumber(text, highestStream);
-    return number >= 0 ? hexByte(displayOff + number) : std::string();
+    const int number = listedNumber(text, highest_stream);
+    return number >= 0 ? hexByte(display_off + number) : std::string();
 }
 
 std::string ButtonByteToNumber(std::string_view code)
 {
     const int value = hexByteValue(code);
-    if (value < buttonStep || value > buttonStep * highestButton || value % buttonStep != 0)
+    if (value < button_step || value > button_step * highest_button || value % button_step != 0)
         return {};
-    return std::to_string(value / buttonStep);
+    return std::to_string(value / button_step);
 }
 
 std::string ButtonNumberToByte(std::string_view number)
 {
-    const int value = listedNumber(number, highestButton);
-    return value >= 1 ? hexByte(buttonStep * value) : std::string();
+    const int value = listedNumber(number, highest_button);
+    return value >= 1 ? hexByte(button_step * value) : std::string();
 }
 
 }

@@ -11,14 +11,14 @@ namespace trevalo::core {
 
 namespace {
 
-constexpr std::string_view lineEnd = "\r\n";
+constexpr std::string_view line_end = "\r\n";
 constexpr std::string_view unreadable = "?";
 
 // The log lists whole blocks at once, up to 255 commands each, so a line is
 // put together in a buffer on the stack and appended to the listing whole;
 // the reads are views into the block. Every part of a line is bounded except
 // the menu name, which is appended on its own.
-constexpr std::size_t longestLine = 192;
+constexpr std::size_t longest_line = 192;
 
 void put(char*& at, std::string_view text)
 {
@@ -143,7 +143,7 @@ Kind kindOf(std::string_view cmd)
 // Appends the line of command k, known to be of `kind`, to the listing.
 void appendLine(std::string& listing, int k, Kind kind, std::string_view cmd, std::string_view menuText)
 {
-    char line[longestLine];
+    char line[longest_line];
     char* at = line;
     *at++ = '[';
     put(at, cmd.substr(1, 23));
@@ -218,7 +218,7 @@ void appendLine(std::string& listing, int k, Kind kind, std::string_view cmd, st
     case Kind::Unknown:
         break;
     }
-    put(at, lineEnd);
+    put(at, line_end);
     listing.append(line, at);
 }
 
@@ -230,9 +230,9 @@ std::string DecodeCommands(std::string_view block, std::string_view menuText)
     constexpr std::size_t typical_line = 72;
     const int count = commandCount(block);
     std::string listing;
-    listing.reserve(static_cast<std::size_t>(count) * typical_line + lineEnd.size());
+    listing.reserve(static_cast<std::size_t>(count) * typical_line + line_end.size());
     for (int k = 1; k <= count; ++k) {
-        const std::size_t start = static_cast<std::size_t>(commandStride) * static_cast<std::size_t>(k - 1);
+        const std::size_t start = static_cast<std::size_t>(command_stride) * static_cast<std::size_t>(k - 1);
         if (start >= block.size())
             break; // past the end: stray "{" characters name no further commands
         const std::string_view cmd = block.substr(start, 25);
@@ -240,7 +240,7 @@ std::string DecodeCommands(std::string_view block, std::string_view menuText)
         if (kind != Kind::Unknown)
             appendLine(listing, k, kind, cmd, menuText);
     }
-    listing += lineEnd;
+    listing += line_end;
     return listing;
 }
 

@@ -58,8 +58,8 @@ long leadingNumber(std::string_view text)
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
         const int digit = text[i] - '0';
         // Checked before multiplying: long may be only 32 bits wide.
-        if (value > (leadingNumberLimit - digit) / 10) {
-            value = leadingNumberLimit;
+        if (value > (leading_number_limit - digit) / 10) {
+            value = leading_number_limit;
             break;
         }
         value = value * 10 + digit;

@@ -23,7 +23,7 @@ std::string mid(std::string_view s, long start, long length);
 
 // leadingNumber never reads beyond this magnitude, so a runaway digit string
 // in a list text cannot overflow.
-inline constexpr long leadingNumberLimit = 999'999'999;
+inline constexpr long leading_number_limit = 999'999'999;
 
 // The leading numeric part of a list text such as "3 (dummy)": blanks and
 // tabs, an optional sign, decimal digits. No digits reads as 0.

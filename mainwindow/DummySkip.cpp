@@ -10,7 +10,9 @@ using core::mid;
 
 namespace {
 
-constexpr std::string_view closing_nop = " {00 00 00 00 00 00 00 00}";
+const std::string closing_nop = " " + std::string(core::nop);
+// A LinkCN to cell 1, cboLinkCN's first choice.
+constexpr std::string_view link_first_cell = "{20 07 00 00 00 00 00 01}";
 
 // A list's number as a command byte ("6" gives "06"); empty past 255.
 std::string numberByte(const ui::ComboBox& list)
@@ -18,6 +20,15 @@ std::string numberByte(const ui::ComboBox& list)
     return core::hexByte(core::leadingNumber(list.text()));
 }
 
+}
+
+ui::TextBox* Form1::dummyValueBlock()
+{
+    if (chkDummy.value() == ui::Checked)
+        return &Text3;
+    if (chkDummy.value() == ui::Unchecked)
+        return &Text2;
+    return nullptr;
 }
 
 void Form1::chkDummy_Click()
@@ -48,7 +59,7 @@ void Form1::chkDummy_Click()
         cboDummy.setBackColour(ui::colours::yellow);
         if (chkNone.value() == ui::Unchecked) {
             Text3.setText(Text2.text());
-            Text2.setText("{00 B1 00 0E 00 00 00 03} {20 04 00 00 00 00 00 06} {00 00 00 00 00 00 00 00}");
+            Text2.setText("{00 B1 00 0E 00 00 00 03} {20 04 00 00 00 00 00 06}" + closing_nop);
             cboDummy_Click();
             cboGPRM_Click();
             cboPGC_Click();
@@ -60,7 +71,7 @@ void Form1::chkDummy_Click()
             Text3.setText(Text2.text());
             const std::string dd = numberByte(cboDummy);
             if (!dd.empty())
-                Text2.setText(left(Text2.text(), 23) + "3} {20 04 00 00 00 00 00 " + dd + "}" + std::string(closing_nop));
+                Text2.setText(left(Text2.text(), 23) + "3} {20 04 00 00 00 00 00 " + dd + "}" + closing_nop);
         }
         setBreakpointTarget("VTSM " + cboPGC.text() + ", LU , " + cboDummy.text());
         Label22.setCaption("VTSM " + cboPGC.text() + ", LU ,");
@@ -77,21 +88,21 @@ void Form1::cboDummy_Click()
     // commands; a block too short to hold them is left alone.
     if (!dd.empty() && link_block.size() >= 51)
         Text2.setText(left(link_block, static_cast<long>(link_block.size()) - 51) + "{20 04 00 00 00 00 00 " + dd + "}"
-            + std::string(closing_nop));
+            + closing_nop);
     Label15.setCaption("VTSM " + cboPGC.text() + ", LU , " + cboDummy.text());
     setBreakpointTarget("VTSM " + cboPGC.text() + ", LU , " + cboDummy.text());
 }
 
 void Form1::chkLinkCN_Click()
 {
-    ui::TextBox& target = Text3.visible() ? Text3 : Text2;
+    ui::TextBox& target = lastShownBlock();
     const int n = core::commandCount(target.text());
     if (chkLinkCN.value() == ui::Checked) {
         cboLinkCN.setEnabled(true);
         cboLinkCN.setBackColour(ui::colours::yellow);
         for (int i = 0; i < n; ++i) {
             if (core::byteOf(target.text(), i + 1, 2) == "02") {
-                target.setText(core::firstCommands(target.text(), i) + "{20 07 00 00 00 00 00 01}" + std::string(closing_nop));
+                target.setText(core::firstCommands(target.text(), i) + std::string(link_first_cell) + closing_nop);
                 cboLinkCN.setText("1");
                 break;
             }
@@ -101,7 +112,7 @@ void Form1::chkLinkCN_Click()
         cboLinkCN.setBackColour(ui::colours::face);
         for (int i = 0; i < n; ++i) {
             if (core::identity(target.text(), i + 1) == "20 07")
-                target.setText(core::firstCommands(target.text(), i) + "{00 02 00 00 00 00 00 00}" + std::string(closing_nop));
+                target.setText(core::firstCommands(target.text(), i) + std::string(core::break_command) + closing_nop);
         }
     }
 }
@@ -109,13 +120,13 @@ void Form1::chkLinkCN_Click()
 void Form1::cboLinkCN_Click()
 {
     const std::string cc = numberByte(cboLinkCN);
-    ui::TextBox* target = chkDummy.value() == ui::Unchecked ? &Text2 : chkDummy.value() == ui::Checked ? &Text3 : nullptr;
+    ui::TextBox* target = dummyValueBlock();
     if (cc.empty() || !target)
         return;
     const int n = core::commandCount(target->text());
     for (int i = 0; i < n; ++i) {
         if (core::identity(target->text(), i + 1) == "20 07")
-            target->setText(left(target->text(), core::commandStride * i + 22) + cc + "}" + std::string(closing_nop));
+            target->setText(left(target->text(), core::command_stride * i + 22) + cc + "}" + closing_nop);
     }
 }
 

@@ -14,6 +14,7 @@
 #include "ui/OptionButton.h"
 #include "ui/TextBox.h"
 #include "ui/Window.h"
+#include "windows/LogSource.h"
 
 #include <cstddef>
 #include <string>
@@ -95,6 +96,8 @@ public:
 
     // The secondary windows (SecondaryWindows.cpp).
     void Log_Click();
+    // What the log reports of the window as it stands.
+    LogSource logSource() const;
     void About_Click();
     void cmdNote_Click();
 
@@ -103,7 +106,7 @@ private:
     ui::MessageBoxes& m_messages;
     ui::ModalWindows& m_modals;
 
-    ui::Window form { "Form1", "Trevalo v1.55 ", 11010, 8430 };
+    ui::Window form { "Form1", "Trevalo v" TREVALO_VERSION " ", 11010, 8430 };
 
 public:
     ui::MenuEntry mnuReset { &form, "mnuReset" };
@@ -233,7 +236,7 @@ private:
     core::CheckInput checkInput() const;
 
     Checks m_checks = Checks::On;
-    // The SetSTN commands of the current block as the stream setting found
+    // The SetSTN commands of the last shown block as the stream setting found
     // them when switched on; switching off puts each back.
     std::vector<std::string> m_setstn_at_switch_on;
     Listed m_listed[3];
@@ -251,8 +254,10 @@ private:
     std::string allRegisterTests(std::string_view marker_pair) const;
     // Line 4 of the trace instructions names where the breakpoint goes.
     void setBreakpointTarget(std::string_view target);
-    // The block the post settings and the cell link edit.
-    ui::TextBox& currentBlock();
+    // Text3 while shown, else Text2: the post settings and the cell link end the flow, so go in its last block.
+    ui::TextBox& lastShownBlock();
+    // Text3 ticked, Text2 clear, else none: the import and the button and cell lists follow the author's choice; grey is none.
+    ui::TextBox* dummyValueBlock();
     // The length of Text1's part in front of the First Play jump.
     std::size_t firstPlayPrefix() const;
 
@@ -261,7 +266,7 @@ private:
     // writing nothing.
     void showSubPicture(std::string_view code);
     void restoreSetSTNs(std::string& text) const;
-    // Writes code into byte j of every SetSTN of the current block.
+    // Writes code into byte j of every SetSTN of the last shown block.
     void writeStreamByte(int j, const std::string& code);
     void enableSubPictureList(bool enabled);
     // An enabled list has the light-yellow background of active input.

@@ -19,7 +19,7 @@ bool isSetHL(std::string_view block, int k)
 
 void Form1::chkHighlight_Click()
 {
-    ui::TextBox& block = currentBlock();
+    ui::TextBox& block = lastShownBlock();
     if (chkHighlight.value() == ui::Checked) {
         cboButton.setEnabled(true);
         cboButton.setBackColour(ui::colours::yellow);
@@ -60,7 +60,7 @@ void Form1::chkHighlight_Click()
         } else {
             for (int k = 1; k <= n; ++k) {
                 if (isSetHL(text, k)) {
-                    text = core::firstCommands(text, k - 1) + txtOriginalHL.text() + core::mid(text, core::commandStride * k);
+                    text = core::firstCommands(text, k - 1) + txtOriginalHL.text() + core::mid(text, core::command_stride * k);
                     break;
                 }
             }
@@ -77,8 +77,7 @@ void Form1::chkHighlight_Click()
 
 void Form1::cboButton_Click()
 {
-    ui::TextBox* block = chkDummy.value() == ui::Unchecked ? &Text2 : chkDummy.value() == ui::Checked ? &Text3 : nullptr;
-    if (block) {
+    if (ui::TextBox* block = dummyValueBlock()) {
         std::string text = block->text();
         const std::string code = core::ButtonNumberToByte(cboButton.text());
         const int n = core::commandCount(text);

@@ -99,11 +99,10 @@ void Form1::cmdPaste_Click()
     }
 
     const int none = chkNone.value();
-    const int dummy = chkDummy.value();
-    const bool splice = (none == ui::Unchecked || none == ui::Checked) && (dummy == ui::Unchecked || dummy == ui::Checked);
-    ui::TextBox& target = dummy == ui::Checked ? Text3 : Text2;
+    ui::TextBox* const target = dummyValueBlock();
+    const bool splice = (none == ui::Unchecked || none == ui::Checked) && target != nullptr;
     const int imported = static_cast<int>(parsed.commands.size());
-    const int last_line = core::commandCount(target.text()) + imported;
+    const int last_line = splice ? core::commandCount(target->text()) + imported : imported;
     const std::string digit = registerDigit();
     if (splice && last_line > most_lines) {
         m_messages.show("With these " + std::to_string(imported) + " commands the block would have "
@@ -129,16 +128,16 @@ void Form1::cmdPaste_Click()
     }
 
     if (splice) {
-        const std::string& block = target.text();
+        const std::string& block = target->text();
         const std::string guard_set
             = none == ui::Unchecked ? "} {71 00 00 0" + digit + " 00 01 00 00} " : core::mid(block, 25, 28);
-        target.setText(core::left(block, 22) + core::hexByte(last_line) + guard_set + joined(parsed.commands, " ")
+        target->setText(core::left(block, 22) + core::hexByte(last_line) + guard_set + joined(parsed.commands, " ")
             + core::right(block, 52));
         chkLinkCN.setEnabled(false);
         cboLinkCN.setEnabled(false);
         cboLinkCN.setBackColour(ui::colours::face);
     }
-    if (dummy == ui::Unchecked)
+    if (chkDummy.value() == ui::Unchecked)
         lblNC.setEnabled(false);
 
     cmdPaste.setVisible(false);

@@ -9,6 +9,13 @@ using core::left;
 using core::mid;
 using core::right;
 
+namespace {
+
+// GPRM 0 := 0, once the target has seen the marker: later visits skip the shortcut.
+constexpr std::string_view clear_marker = "{71 00 00 00 00 00 00 00}";
+
+}
+
 std::string Form1::registerDigit() const
 {
     const long number = core::leadingNumber(cboGPRM.text());
@@ -39,7 +46,7 @@ std::string Form1::allRegisterTests(std::string_view marker_pair) const
 
 std::size_t Form1::firstPlayPrefix() const
 {
-    return chkNone.value() == ui::Checked ? 17 * core::commandStride : core::commandStride;
+    return chkNone.value() == ui::Checked ? 17 * core::command_stride : core::command_stride;
 }
 
 void Form1::cboGPRM_Click()
@@ -89,7 +96,8 @@ void Form1::chkNone_Click()
         if (dummy == ui::Unchecked) {
             const std::string count = core::hexByte(core::commandCount(Text2.text()));
             if (!count.empty())
-                Text2.setText("{00 B1 00 00 " + pair + " 00 " + count + "} {71 00 00 00 00 00 00 00} " + mid(Text2.text(), 53));
+                Text2.setText("{00 B1 00 00 " + pair + " 00 " + count + "} " + std::string(clear_marker) + " "
+                    + mid(Text2.text(), 53));
         } else if (dummy == ui::Checked) {
             Text2.setText("{00 B1 00 00 " + pair + mid(Text2.text(), 19));
             Text3.setText(left(Text2.text(), 13) + pair + mid(Text3.text(), 19, 19) + "0 00 00 00 00} " + right(Text3.text(), 51));

@@ -6,10 +6,25 @@
 
 namespace trevalo {
 
+LogSource Form1::logSource() const
+{
+    LogSource source;
+    source.first_play = { Label3.caption(), Text1.text() };
+    source.target = { Label8.caption(), Text2.text() };
+    source.after_dummy = { Label15.caption(), Text3.text() };
+    source.after_dummy_shown = Text3.visible();
+    source.menu = CboMenu.text();
+    if (chkLinkCN.value() == ui::Checked)
+        source.linked_cell = cboLinkCN.text();
+    source.imported = chkStreams.enabled();
+    source.findings = findings();
+    return source;
+}
+
 // Each window is loaded afresh and lives only while it is shown.
 void Form1::Log_Click()
 {
-    frmLog log(*this, m_clipboard);
+    frmLog log(logSource(), m_clipboard);
     m_modals.showModal(log.window());
 }
 

@@ -37,14 +37,14 @@ std::vector<std::string> setSTNsOf(std::string_view block)
 
 }
 
-ui::TextBox& Form1::currentBlock()
+ui::TextBox& Form1::lastShownBlock()
 {
     return Text3.visible() ? Text3 : Text2;
 }
 
 void Form1::chkStreams_Click()
 {
-    ui::TextBox& block = currentBlock();
+    ui::TextBox& block = lastShownBlock();
     if (chkStreams.value() == ui::Checked) {
         for (ui::Control* c : std::initializer_list<ui::Control*> { &optOn, &optOff, &optNotSet, &optForce })
             c->setEnabled(true);
@@ -112,7 +112,7 @@ void Form1::chkStreams_Click()
 
 void Form1::adoptSetSTN(int k)
 {
-    ui::TextBox& block = currentBlock();
+    ui::TextBox& block = lastShownBlock();
     chkAudioFlag.setValue(ui::Checked);
     const std::string audio = core::byteOf(block.text(), k, 4);
     cboAudio.setText(audio == "00" ? "nc" : core::mid(audio, 2));
@@ -141,7 +141,7 @@ void Form1::restoreSetSTNs(std::string& text) const
     for (int k = 1; k <= n; ++k) {
         if (isSetSTN(text, k))
             text = core::firstCommands(text, k - 1) + m_setstn_at_switch_on[found++]
-                + core::mid(text, core::commandStride * k);
+                + core::mid(text, core::command_stride * k);
     }
 }
 
@@ -171,7 +171,7 @@ void Form1::showSubPicture(std::string_view code)
 
 void Form1::writeStreamByte(int j, const std::string& code)
 {
-    ui::TextBox& block = currentBlock();
+    ui::TextBox& block = lastShownBlock();
     std::string text = block.text();
     const int n = core::commandCount(text);
     for (int k = 1; k <= n; ++k) {

@@ -12,6 +12,9 @@ using core::right;
 
 namespace {
 
+// The last two bytes of a jump from First Play, and the NOP closing its block.
+const std::string jump_end = " 00 00} " + std::string(core::nop);
+
 // The menu code of a JumpSS to a title set's menu; empty for a name that
 // is not a menu.
 std::string_view menuCode(std::string_view menu)
@@ -86,7 +89,7 @@ void Form1::CboMenu_Click()
         cmdNote.setVisible(menu != "Root Menu");
         Label8.setCaption("VTSM " + cboPGC.text() + " " + menu);
         Text1.setText(left(Text1.text(), static_cast<long>(firstPlayPrefix())) + "{30 06 00 01 00 " + std::string(code)
-            + " 00 00} {00 00 00 00 00 00 00 00}");
+            + jump_end);
     }
     if (chkNone.value() == ui::Unchecked)
         cboGPRM_Click();
@@ -101,14 +104,13 @@ void Form1::cboPGC_Click()
     const std::string vv = core::hexByte(core::leadingNumber(pgc));
     const std::string prefix = left(Text1.text(), static_cast<long>(firstPlayPrefix()));
     const int none = chkNone.value();
-    constexpr std::string_view jump_end = " 00 00} {00 00 00 00 00 00 00 00}";
 
     if (domain == "VMGM") {
         if (!vv.empty()) {
             if (none == ui::Unchecked)
                 Text1.setText(prefix + "{30 06 00 " + vv + " 00 C0 00 " + mid(Text1.text(), 49));
             else if (none == ui::Checked)
-                Text1.setText(prefix + "{30 06 00 " + vv + " 00 C0 00 00} {00 00 00 00 00 00 00 00}");
+                Text1.setText(prefix + "{30 06 00 " + vv + " 00 C0" + jump_end);
         }
         setBreakpointTarget("VMGM " + pgc);
         Label8.setCaption("VMGM " + pgc);
@@ -128,7 +130,7 @@ void Form1::cboPGC_Click()
             if (none == ui::Unchecked)
                 Text1.setText(prefix + "{30 02 00 00 00 " + vv + mid(Text1.text(), 45));
             else if (none == ui::Checked)
-                Text1.setText(prefix + "{30 02 00 00 00 " + vv + std::string(jump_end));
+                Text1.setText(prefix + "{30 02 00 00 00 " + vv + jump_end);
         }
         Label8.setCaption("Title " + pgc);
         setBreakpointTarget("Title " + pgc);

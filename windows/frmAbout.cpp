@@ -23,7 +23,7 @@ frmAbout::frmAbout()
 void frmAbout::Form_Load()
 {
     form.setCaption("About ");
-    lblVersion.setCaption("Version 1.55");
+    lblVersion.setCaption("Version " TREVALO_VERSION);
     lblTitle.setCaption("Trevalo by the Trevalo developers");
     Label2.setCaption("Thanks to the authors of the guides on starting a disc in the menu of one's choice, and to "
                       "the beta testers whose reports shaped this tool.\r\n\r\n"

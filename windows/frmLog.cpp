@@ -1,7 +1,8 @@
 #include "windows/frmLog.h"
 
 #include "core/CommandListing.h"
-#include "mainwindow/Form1.h"
+
+#include <utility>
 
 namespace trevalo {
 
@@ -12,8 +13,8 @@ constexpr std::string_view pre_commands = "\r\n\r\n********** pre commands:\r\n"
 
 }
 
-frmLog::frmLog(const Form1& main, ui::Clipboard& clipboard)
-    : m_main(main)
+frmLog::frmLog(LogSource source, ui::Clipboard& clipboard)
+    : m_source(std::move(source))
     , m_clipboard(clipboard)
 {
     txtLog.setPlace({ 120, 120, 9360, 5040 });
@@ -43,37 +44,37 @@ void frmLog::Form_Load()
 
 void frmLog::BuildLog()
 {
-    const Form1& main = m_main;
-    const bool dummy_block = main.Text3.visible();
-    std::string log = "Trevalo v1.55 log ";
-    log += main.chkStreams.enabled() ? "(After import)" : "(Before import)";
+    const LogSource& source = m_source;
+    const bool dummy_block = source.after_dummy_shown;
+    std::string log = "Trevalo v" TREVALO_VERSION " log ";
+    log += source.imported ? "(After import)" : "(Before import)";
     log += "\r\n";
     log += rule;
     log += "DVD flow upon insert:\r\n\r\n";
-    log += "1. " + main.Label3.caption() + "\r\n";
-    log += "2. " + main.Label8.caption() + "\r\n";
+    log += "1. " + source.first_play.name + "\r\n";
+    log += "2. " + source.target.name + "\r\n";
     if (dummy_block)
-        log += "3. " + main.Label15.caption() + "\r\n";
-    if (main.chkLinkCN.value() == ui::Checked) {
+        log += "3. " + source.after_dummy.name + "\r\n";
+    if (source.linked_cell) {
         // Without the dummy skip the cell link ends the target's own block,
         // so the flow goes on from the target, not from the unused dummy.
         if (dummy_block)
-            log += "4. " + main.Label15.caption() + "  > Cell " + main.cboLinkCN.text() + "\r\n";
+            log += "4. " + source.after_dummy.name + "  > Cell " + *source.linked_cell + "\r\n";
         else
-            log += "3. " + main.Label8.caption() + "  > Cell " + main.cboLinkCN.text() + "\r\n";
+            log += "3. " + source.target.name + "  > Cell " + *source.linked_cell + "\r\n";
     }
     log += rule;
     log += "VMG , First-Play PGC\r\n\r\n********** pre commands:\r\n";
-    log += core::DecodeCommands(main.Text1.text(), main.CboMenu.text());
-    log += "\r\n" + main.Label8.caption();
+    log += core::DecodeCommands(source.first_play.text, source.menu);
+    log += "\r\n" + source.target.name;
     log += pre_commands;
-    log += core::DecodeCommands(main.Text2.text(), main.CboMenu.text());
+    log += core::DecodeCommands(source.target.text, source.menu);
     if (dummy_block) {
-        log += "\r\n" + main.Label15.caption();
+        log += "\r\n" + source.after_dummy.name;
         log += pre_commands;
-        log += core::DecodeCommands(main.Text3.text(), main.CboMenu.text());
+        log += core::DecodeCommands(source.after_dummy.text, source.menu);
     }
-    const std::vector<core::Finding> found = main.findings();
+    const std::vector<core::Finding>& found = source.findings;
     if (!found.empty()) {
         log += rule;
         log += "Checks:\r\n\r\n";

@@ -4,18 +4,17 @@
 #include "ui/Clipboard.h"
 #include "ui/TextBox.h"
 #include "ui/Window.h"
+#include "windows/LogSource.h"
 
 namespace trevalo {
 
-class Form1;
-
 // The log window: a plain-text report of the three blocks and the DVD flow
-// they make, built from the main window when it opens, optionally wrapped in
-// forum [CODE] tags, and copied to the clipboard. It reads the main window
-// and changes nothing there.
+// they make, built when it opens from what the main window handed it,
+// optionally wrapped in forum [CODE] tags, and copied to the clipboard. It
+// knows nothing of the main window and cannot change it.
 class frmLog {
 public:
-    frmLog(const Form1& main, ui::Clipboard& clipboard);
+    frmLog(LogSource source, ui::Clipboard& clipboard);
     frmLog(const frmLog&) = delete;
     frmLog& operator=(const frmLog&) = delete;
 
@@ -28,7 +27,7 @@ public:
     void Command3_Click();
 
 private:
-    const Form1& m_main;
+    LogSource m_source;
     ui::Clipboard& m_clipboard;
 
     ui::Window form { "frmLog", "Log", 9600, 5820 };

@@ -119,7 +119,7 @@ TEST(BlockCommands, IsCommandAcceptsOnlyTheWrittenForm)
 {
     EXPECT_TRUE(isCommand("{00 B1 00 0E 00 00 00 03}"));
     EXPECT_TRUE(isCommand(nop));
-    EXPECT_TRUE(isCommand(breakCommand));
+    EXPECT_TRUE(isCommand(break_command));
     EXPECT_TRUE(isCommand("{FF AB CD EF 12 34 56 78}"));
     for (const char* bad : { "", "{00 B1 00 0e 00 00 00 03}", "{00 B1 00 0E 00 00 00 03} ", " {00 B1 00 0E 00 00 00 03}",
              "{00 B1 00 0E 00 00 00 3}", "{00 B1 00 0E 00 00 00 003", "(00 B1 00 0E 00 00 00 03)",
@@ -152,7 +152,7 @@ TEST(BlockCommands, IsCommandJudgesEveryPositionAndEveryByte)
 
 TEST(BlockCommands, BreakAndNopComposeTheClosingPair)
 {
-    const std::string block = std::string(breakCommand) + " " + std::string(nop);
+    const std::string block = std::string(break_command) + " " + std::string(nop);
     EXPECT_EQ(block, twoCommands);
-    EXPECT_EQ(block.size(), static_cast<std::size_t>(commandStride) * 2 - 1);
+    EXPECT_EQ(block.size(), static_cast<std::size_t>(command_stride) * 2 - 1);
 }

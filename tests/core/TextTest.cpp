@@ -55,8 +55,8 @@ TEST(TextNumbers, LeadingNumberOfListTexts)
     EXPECT_EQ(leadingNumber("-"), 0);
     EXPECT_EQ(leadingNumber("- 4"), 0);
     EXPECT_EQ(leadingNumber("999999999"), 999999999);
-    EXPECT_EQ(leadingNumber("99999999999999999999999"), leadingNumberLimit);
-    EXPECT_EQ(leadingNumber("-4294967296"), -leadingNumberLimit);
+    EXPECT_EQ(leadingNumber("99999999999999999999999"), leading_number_limit);
+    EXPECT_EQ(leadingNumber("-4294967296"), -leading_number_limit);
 }
 
 TEST(TextNumbers, HexAndHexByte)

@@ -32,7 +32,7 @@ void checkShape(std::string_view listing, std::string_view block)
     const int count = trevalo::core::commandCount(block);
     std::size_t at = 0;
     for (int k = 1; k <= count; ++k) {
-        const std::size_t start = static_cast<std::size_t>(trevalo::core::commandStride) * static_cast<std::size_t>(k - 1);
+        const std::size_t start = static_cast<std::size_t>(trevalo::core::command_stride) * static_cast<std::size_t>(k - 1);
         if (start >= block.size())
             break;
         const std::string opening = "[" + std::string(block.substr(start + 1, 23)) + "] " + (k < 10 ? " " : "")
@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         form.chkLinkCN.click();
     for (trevalo::ui::TextBox* box : { &form.Text1, &form.Text2, &form.Text3 })
         box->setText(block);
-    trevalo::frmLog log { form, clipboard };
+    trevalo::frmLog log { form.logSource(), clipboard };
     if (log.txtLog.text().find(trevalo::core::DecodeCommands(block, form.CboMenu.text())) == std::string::npos)
         fail("the log does not list the block", block);
     return 0;

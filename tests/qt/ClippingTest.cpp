@@ -75,7 +75,7 @@ TEST_F(ClippingTest, EveryCaptionOfTheSecondaryWindowsFits)
     qt::DialogHost about_dialog(about.window());
     EXPECT_EQ(CaptionClipping::clippedCaptions(about_dialog.binding()), Clipped());
 
-    frmLog log(bound.form, bound.clipboard);
+    frmLog log(bound.form.logSource(), bound.clipboard);
     qt::DialogHost log_dialog(log.window());
     EXPECT_EQ(CaptionClipping::clippedCaptions(log_dialog.binding()), Clipped());
     log.Command3.click();

@@ -101,7 +101,7 @@ TEST_F(DialogHostTest, TheAboutWindowShowsTheIconAndClosesOnABackgroundClick)
 TEST_F(DialogHostTest, TheLogWindowShowsItsReportAndClosesThroughClose)
 {
     BoundForm1 bound;
-    frmLog log(bound.form, bound.clipboard);
+    frmLog log(bound.form.logSource(), bound.clipboard);
     showModal(log.window(), [&](DialogHost& dialog) {
         auto* report = qobject_cast<QPlainTextEdit*>(dialog.binding().widgetFor(log.txtLog));
         ASSERT_NE(report, nullptr);

@@ -86,7 +86,7 @@ int main(int argc, char** argv)
     std::unique_ptr<frmAbout> about;
     std::unique_ptr<qt::DialogHost> dialog;
     if (scene == "log") {
-        log = std::make_unique<frmLog>(form, clipboard);
+        log = std::make_unique<frmLog>(form.logSource(), clipboard);
         dialog = std::make_unique<qt::DialogHost>(log->window(), &host);
     } else if (scene == "about") {
         about = std::make_unique<frmAbout>();

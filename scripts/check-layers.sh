@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The include graph runs one way: core/ and ui/ at the bottom, mainwindow/
+# above them, windows/ beside it (without an arrow to mainwindow/), the
+# toolkit bindings on top. Prints every include that goes another way and
+# fails on the first run that finds one: scripts/check-layers.sh [SOURCE_DIR]
+set -euo pipefail
+cd "${1:-$(dirname "$0")/..}"
+
+declare -A allowed=(
+    [core]="core"
+    [ui]="ui"
+    [windows]="windows core ui"
+    [mainwindow]="mainwindow windows core ui"
+    [qt]="qt mainwindow windows core ui"
+    [win32]="win32 mainwindow windows core ui"
+)
+layers="${!allowed[*]}"
+wrong=0
+for folder in "${!allowed[@]}"; do
+    [ -d "$folder" ] || continue
+    while IFS= read -r line; do
+        file=${line%%:*}
+        target=$(sed -n 's/^[^"]*#include "\([^/"]*\)\/.*/\1/p' <<<"${line#*:}")
+        [ -n "$target" ] || continue
+        case " $layers " in *" $target "*) ;; *) continue ;; esac
+        case " ${allowed[$folder]} " in
+            *" $target "*) ;;
+            *) echo "$file includes $target/, which $folder/ stands below or beside"; wrong=1 ;;
+        esac
+    done < <(grep -rHn --include='*.h' --include='*.cpp' '#include "' "$folder")
+done
+[ "$wrong" -eq 0 ] && echo "the include graph runs one way"
+exit "$wrong"
