@@ -24,6 +24,26 @@ public:
             on_click();
     }
 
+    // What the keyboard does to it in its window: Enter clicks the default
+    // button unless another button has the focus, Escape clicks the cancel
+    // button. A window has at most one of each; the window sets them.
+    bool isDefault() const { return m_default; }
+    void setDefault(bool value)
+    {
+        if (m_default == value)
+            return;
+        m_default = value;
+        touch();
+    }
+    bool isCancel() const { return m_cancel; }
+    void setCancel(bool value)
+    {
+        if (m_cancel == value)
+            return;
+        m_cancel = value;
+        touch();
+    }
+
     // Free text an operation keeps with the button.
     const std::string& tag() const { return m_tag; }
     void setTag(std::string tag)
@@ -41,9 +61,15 @@ private:
     {
         if (!m_tag.empty())
             line += " tag " + quoted(m_tag);
+        if (m_default)
+            line += " default";
+        if (m_cancel)
+            line += " cancel";
     }
 
     std::string m_tag;
+    bool m_default = false;
+    bool m_cancel = false;
 };
 
 }

@@ -46,6 +46,38 @@ void userPicked(ComboBox& list, std::size_t index)
         list.pick(index);
 }
 
+namespace {
+
+Button* findButton(Window& window, bool (Button::*role)() const)
+{
+    for (Control* control : window.controls()) {
+        if (control->kind() == ControlKind::Button && (static_cast<Button*>(control)->*role)())
+            return static_cast<Button*>(control);
+    }
+    return nullptr;
+}
+
+}
+
+Took userPressedEnter(Window& window, Control* focused)
+{
+    Control* button = focused && focused->kind() == ControlKind::Button ? focused : findButton(window, &Button::isDefault);
+    if (!button || !button->usable())
+        return Took::No;
+    static_cast<Button*>(button)->click();
+    return Took::Yes;
+}
+
+void userCancelled(Window& window)
+{
+    if (Button* cancel = findButton(window, &Button::isCancel)) {
+        if (cancel->usable())
+            cancel->click();
+        return;
+    }
+    window.setVisible(false);
+}
+
 Typed userTyped(TextBox& box, std::string text)
 {
     if (!box.usable() || box.locked())

@@ -8,6 +8,7 @@ namespace trevalo::ui {
 class ComboBox;
 class Control;
 class TextBox;
+class Window;
 
 // The entry points a binding calls for what the user does to a widget. Each
 // goes through the model's own setters and on_click, so a user's click and
@@ -21,6 +22,16 @@ class TextBox;
 void userClicked(Control&);
 // A pick of item `index` of a list; an index past the items does nothing.
 void userPicked(ComboBox&, std::size_t index);
+
+// Enter in a window: clicks the focused button, or else the window's
+// default button. Returns whether a button took it, so that a binding can
+// leave the key to the focused control otherwise.
+enum class Took { Yes, No };
+Took userPressedEnter(Window&, Control* focused);
+// Escape, or the close box, of a window: clicks its cancel button, or
+// closes (hides) the window where it has none. The main window has no cancel
+// button and ignores Escape; its close box ends the program.
+void userCancelled(Window&);
 
 enum class Typed { Taken, Refused };
 // Text typed into a box, with the model's CR LF line breaks. A locked box

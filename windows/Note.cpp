@@ -9,6 +9,8 @@ Note::Note()
     lblDescription.setPlace({ 240, 240, 4320, 900 });
     cmdOK.setCaption("OK");
     cmdOK.setPlace({ 1920, 1320, 960, 375 });
+    cmdOK.setDefault(true);
+    cmdOK.setCancel(true);
     cmdOK.on_click = [this] { cmdOK_Click(); };
 }
 

@@ -31,6 +31,8 @@ frmLog::frmLog(LogSource source, ui::Clipboard& clipboard)
     Command1.setPlace({ 3360, 5310, 1920, 390 });
     Command2.setCaption("Close");
     Command2.setPlace({ 8280, 5310, 1200, 390 });
+    Command2.setDefault(true);
+    Command2.setCancel(true);
     Command1.on_click = [this] { Command1_Click(); };
     Command2.on_click = [this] { Command2_Click(); };
     Command3.on_click = [this] { Command3_Click(); };

@@ -105,5 +105,32 @@ TEST_F(Bound, UserEventsReachOnlyUsableControls)
     EXPECT_EQ(text.text(), "typed\r\n");
 }
 
+TEST(KeyboardInAWindow, EnterClicksTheFocusedOrElseTheDefaultButtonAndEscapeTheCancelOne)
+{
+    Window window { "W", "Caption", 3000, 2000 };
+    Button ok { &window, "ok" };
+    Button other { &window, "other" };
+    TextBox text { &window, "text" };
+    std::vector<std::string> ran;
+    ok.on_click = [&] { ran.push_back("ok"); };
+    other.on_click = [&] { ran.push_back("other"); };
+
+    EXPECT_EQ(userPressedEnter(window, &text), Took::No);
+    ok.setDefault(true);
+    ok.setCancel(true);
+    EXPECT_EQ(userPressedEnter(window, &text), Took::Yes);
+    EXPECT_EQ(userPressedEnter(window, &other), Took::Yes);
+    EXPECT_EQ(userPressedEnter(window, nullptr), Took::Yes);
+    userCancelled(window);
+    EXPECT_EQ(ran, (std::vector<std::string> { "ok", "other", "ok", "ok" }));
+    EXPECT_TRUE(window.visible());
+
+    ok.setEnabled(false);
+    EXPECT_EQ(userPressedEnter(window, &text), Took::No);
+    ok.setCancel(false);
+    userCancelled(window);
+    EXPECT_FALSE(window.visible());
+}
+
 }
 }
