@@ -9,12 +9,15 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QImage>
 #include <QList>
 #include <QStringList>
 #include <QStyleFactory>
 
+#include <cstdio>
+#include <cstdlib>
 #include <future>
 
 namespace {
@@ -23,6 +26,10 @@ namespace {
 // line only asks for help or the version; positional arguments are ignored.
 void describe(QCommandLineParser& parser)
 {
+    // Qt's own options are single-dash words (-platform); so are ours when
+    // written that way (-version), and "-no-such-option" is one unknown
+    // option, not the letters n, o, ... h (which would ask for help).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QStringLiteral(
         "Composes the DVD navigation commands that make a disc start in a chosen menu or title, for PgcEdit."));
     parser.addHelpOption();
@@ -54,6 +61,29 @@ void answer_questions(QCommandLineParser& parser, int& argc, char** argv)
     parser.showHelp();
 }
 
+// An unknown option ends the program with Qt's own message and status 1
+// before the window's QApplication exists, which without a display would
+// abort instead. Qt's GUI options are known here too, with their values,
+// so that they reach the QApplication untouched.
+void refuse_unknown_options(int argc, char** argv)
+{
+    QCommandLineParser qt_options;
+    describe(qt_options);
+    for (const char* name : { "platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+             "qwindowgeometry", "geometry", "qwindowicon", "qwindowtitle", "title", "display", "style",
+             "stylesheet", "session", "name", "dialogs", "fontengine" })
+        qt_options.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+    for (const char* name : { "reverse", "widgetcount", "nograb", "dograb", "sync" })
+        qt_options.addOption(QCommandLineOption(QString::fromLatin1(name)));
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (qt_options.parse(arguments))
+        return;
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QFileInfo(arguments.value(0)).fileName()),
+        qPrintable(qt_options.errorText()));
+    std::exit(1);
+}
 }
 
 int main(int argc, char** argv)
@@ -63,6 +93,7 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     describe(parser);
     answer_questions(parser, argc, argv);
+    refuse_unknown_options(argc, argv);
 
     // Runs beside the application object's set-up; only the window needs
     // fonts.
