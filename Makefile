@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake g++ make qt6-base-dev libfontconfig-dev libgtest-dev libbenchmark-dev \
             fonts-liberation2 xvfb xauth x11-utils imagemagick \
-            dpkg-dev desktop-file-utils appstream clang libclang-rt-dev
+            dpkg-dev desktop-file-utils appstream lintian clang libclang-rt-dev
 
 .PHONY: all deps configure build run test package bench fuzz fuzz-build screenshot clean
 

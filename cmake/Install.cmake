@@ -3,6 +3,32 @@
 
 include(GNUInstallDirs)
 
+# Who builds the package answers for it: as Debian's own tools do, the
+# maintainer comes from DEBFULLNAME and DEBEMAIL, else from the source tree's
+# git identity; -DTREVALO_PACKAGE_MAINTAINER="Name <address>" sets it outright.
+set(maintainer_name "$ENV{DEBFULLNAME}")
+set(maintainer_email "$ENV{DEBEMAIL}")
+find_package(Git QUIET)
+if(GIT_FOUND)
+    if(NOT maintainer_name)
+        execute_process(COMMAND ${GIT_EXECUTABLE} config user.name WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+            OUTPUT_VARIABLE maintainer_name OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    endif()
+    if(NOT maintainer_email)
+        execute_process(COMMAND ${GIT_EXECUTABLE} config user.email WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+            OUTPUT_VARIABLE maintainer_email OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    endif()
+endif()
+if(NOT maintainer_name)
+    set(maintainer_name "Trevalo developers")
+endif()
+if(maintainer_email)
+    set(maintainer_default "${maintainer_name} <${maintainer_email}>")
+else()
+    set(maintainer_default "${maintainer_name} <trevalo@localhost.invalid>")
+endif()
+set(TREVALO_PACKAGE_MAINTAINER "${maintainer_default}" CACHE STRING "The Maintainer field of the Debian package")
+
 install(TARGETS trevalo
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
     BUNDLE DESTINATION .)
@@ -12,6 +38,18 @@ if(UNIX AND NOT APPLE)
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES data/org.trevalo.Trevalo.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    # Debian's documentation: the licence, the changelog and the manual
+    # page, the last two compressed as policy asks (gzip -9n, no time stamp).
+    set(doc_dir ${CMAKE_BINARY_DIR}/doc)
+    configure_file(data/debian/changelog.in ${doc_dir}/changelog @ONLY)
+    configure_file(data/trevalo.1 ${doc_dir}/trevalo.1 COPYONLY)
+    add_custom_command(OUTPUT ${doc_dir}/changelog.gz ${doc_dir}/trevalo.1.gz
+        COMMAND gzip -9n -f -k ${doc_dir}/changelog ${doc_dir}/trevalo.1
+        DEPENDS ${doc_dir}/changelog ${doc_dir}/trevalo.1
+        COMMENT "Compressing the changelog and the manual page")
+    add_custom_target(trevalo_docs ALL DEPENDS ${doc_dir}/changelog.gz ${doc_dir}/trevalo.1.gz)
+    install(FILES data/debian/copyright ${doc_dir}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/trevalo)
+    install(FILES ${doc_dir}/trevalo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     install(FILES data/icons/trevalo.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 

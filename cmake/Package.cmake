@@ -1,7 +1,5 @@
 # `make package`: a Debian package built by CPack from the install rules.
 
-set(TREVALO_PACKAGE_MAINTAINER "Trevalo developers <maintainers@users.noreply.c-seed-47be8267.example>"
-    CACHE STRING "The Maintainer field of the Debian package")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME trevalo)

@@ -60,13 +60,25 @@ pass
 expected="./usr/bin/trevalo
 ./usr/share/applications/trevalo.desktop
 ./usr/share/icons/hicolor/scalable/apps/trevalo.svg
-./usr/share/metainfo/org.trevalo.Trevalo.metainfo.xml"
+./usr/share/metainfo/org.trevalo.Trevalo.metainfo.xml
+./usr/share/doc/trevalo/copyright
+./usr/share/doc/trevalo/changelog.gz
+./usr/share/man/man1/trevalo.1.gz"
 for size in $sizes; do
     expected+=$'\n'"./usr/share/icons/hicolor/${size}x${size}/apps/trevalo.png"
 done
 listed=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | LC_ALL=C sort)
 [ "$listed" = "$(LC_ALL=C sort <<<"$expected")" ] || fail "the package holds:"$'\n'"$listed"
 pass
+
+# Debian's own checks of a package, where lintian is installed (make
+# installs it): no error and no warning.
+if command -v lintian >/dev/null 2>&1; then
+    if ! report=$(lintian --fail-on warning --tag-display-limit 0 "$deb" 2>&1); then
+        fail "lintian: $report"
+    fi
+    pass
+fi
 
 root=$scratch/root
 dpkg -x "$deb" "$root"
