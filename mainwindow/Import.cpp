@@ -82,17 +82,29 @@ std::string joined(const std::vector<std::string_view>& commands, std::string_vi
 void Form1::cmdPaste_Click()
 {
     const std::string clip = m_clipboard.text();
-    if (clip.empty() || clip.front() != '{' || clip.back() != '}') {
+    // Editors and terminals often end a copy with a line break: white space
+    // after the last command separates nothing and is let go, as it is
+    // between commands. What the clipboard held is kept whole for Undo.
+    std::string_view text = clip;
+    while (!text.empty() && isSeparator(text.back()))
+        text.remove_suffix(1);
+    if (!text.empty() && isSeparator(text.front()) && text.back() == '}') {
+        m_messages.show(std::string(rejected) + "\r\nThe text begins with a blank or a line break; it must begin with "
+                "the first command's {.",
+            "Warning", ui::Buttons::Ok);
+        return;
+    }
+    if (text.empty() || text.front() != '{' || text.back() != '}') {
         m_messages.show(rejected, "Warning", ui::Buttons::Ok);
         return;
     }
-    if (clip.size() > longest_import) {
-        m_messages.show("The clipboard holds " + std::to_string(clip.size())
+    if (text.size() > longest_import) {
+        m_messages.show("The clipboard holds " + std::to_string(text.size())
                 + " characters; Trevalo imports at most 32767.\r\nNothing was imported.",
             "Import", ui::Buttons::Ok);
         return;
     }
-    const Parsed parsed = parseCommands(clip);
+    const Parsed parsed = parseCommands(text);
     if (!parsed.fault.empty()) {
         m_messages.show(std::string(rejected) + "\r\n" + parsed.fault, "Warning", ui::Buttons::Ok);
         return;

@@ -221,7 +221,7 @@ TEST_F(Oracle, SeesAControlLockedOrOpenInTheWrongState)
 
 TEST_F(Oracle, SeesARefusedImportThatChangedSomethingAndAnUndoThatRestoredTheWrongBlock)
 {
-    clipboard.contents = "{71 00 00 01 00 02 00 00} ";
+    clipboard.contents = " {71 00 00 01 00 02 00 00}";
     const UserAction import = action("cmdPaste");
     oracle.before(import);
     form.txtCB.setText(clipboard.contents);

@@ -571,7 +571,9 @@ void SessionOracle::checkMessages(const UserAction& action, Faults& faults) cons
 // and keeps the backups; anything else is refused with nothing changed.
 void SessionOracle::checkImport(Faults& faults)
 {
-    const std::string& clip = m_before.clipboard;
+    // White space after the last command is let go, as between commands.
+    const std::string& whole = m_before.clipboard;
+    const std::string clip = whole.substr(0, whole.find_last_not_of(" \t\r\n") + 1);
     std::string why;
     std::optional<std::vector<std::string>> trace;
     if (clip.empty() || clip.front() != '{' || clip.back() != '}')
@@ -593,10 +595,10 @@ void SessionOracle::checkImport(Faults& faults)
         why = "the block would have " + std::to_string(lines) + " lines";
 
     const std::vector<std::string> titles = newMessages();
-    const std::string clip_shown = StrictBlock::excerpt(clip);
+    const std::string clip_shown = StrictBlock::excerpt(whole);
     if (!why.empty()) {
         checkUnchanged("a refused import (" + why + ")", faults);
-        if (m_clipboard.contents != clip)
+        if (m_clipboard.contents != whole)
             faults.push_back("a refused import changed the clipboard");
         const bool told = titles.size() == 1
             && (titles[0] == "Import" || (titles[0] == "Warning" && m_messages.shown.back().prompt.rfind(rejected, 0) == 0));
@@ -626,9 +628,9 @@ void SessionOracle::checkImport(Faults& faults)
         if (backups[i]->text() != m_before.blocks[i])
             faults.push_back(backups[i]->name() + " does not keep " + blocks[i]->name() + " as it was before the import");
     }
-    if (m_form.txtCB.text() != clip)
+    if (m_form.txtCB.text() != whole)
         faults.push_back("txtCB does not keep the imported text as read");
-    if (m_clipboard.contents != clip)
+    if (m_clipboard.contents != whole)
         faults.push_back("the import changed the clipboard");
     const std::string count_line = std::to_string(trace->size()) + " Commands from PgcEdit:";
     if (titles.size() != 1 || titles[0] != "Import" || m_messages.shown.back().prompt.rfind(count_line, 0) != 0)
