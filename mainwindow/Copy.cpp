@@ -1,5 +1,7 @@
 #include "mainwindow/Form1.h"
 
+#include "core/Block.h"
+
 namespace trevalo {
 
 namespace {
@@ -21,12 +23,14 @@ void Form1::cmdCopy_Click()
         m_messages.show(pasteInstructions("First Play PGC"), "Paste Instructions", ui::Buttons::Ok);
     m_clipboard.clear();
     m_clipboard.setText(Text1.text());
+    noteCopy(1, Text1, Label3.caption());
 }
 
 void Form1::cmdCopy2_Click()
 {
     m_clipboard.clear();
     m_clipboard.setText(Text2.text());
+    noteCopy(2, Text2, Label8.caption());
     if (chkdisable.value() == ui::Unchecked)
         m_messages.show(pasteInstructions(Label8.caption()), "Paste Instructions", ui::Buttons::Ok);
 }
@@ -35,8 +39,42 @@ void Form1::cmdCopy3_Click()
 {
     m_clipboard.clear();
     m_clipboard.setText(Text3.text());
+    noteCopy(3, Text3, Label15.caption());
     if (chkdisable.value() == ui::Unchecked)
         m_messages.show(pasteInstructions(Label15.caption()), "Paste Instructions", ui::Buttons::Ok);
+}
+
+void Form1::noteCopy(int block, const ui::TextBox& text, std::string_view target)
+{
+    m_copied[block - 1] = text.text();
+    const int count = core::commandCount(text.text());
+    // Captions keep their design blanks ("VTSM 1, LU , 6 "); a note does not.
+    std::string_view name = target;
+    while (!name.empty() && name.back() == ' ')
+        name.remove_suffix(1);
+    m_copy_note = "Block " + std::to_string(block) + " copied: " + std::to_string(count)
+        + (count == 1 ? " command for " : " commands for ") + std::string(name);
+    m_noted_blocks[0] = Text1.text();
+    m_noted_blocks[1] = Text2.text();
+    m_noted_blocks[2] = Text3.text();
+}
+
+void Form1::refreshCopyFeedback()
+{
+    const ui::TextBox* const blocks[] = { &Text1, &Text2, &Text3 };
+    ui::Label* const marks[] = { &lblCopied1, &lblCopied2, &lblCopied3 };
+    for (std::size_t i = 0; i < std::size(blocks); ++i) {
+        marks[i]->setVisible(blocks[i]->visible() && m_copied[i] == blocks[i]->text());
+        if (m_noted_blocks[i] != blocks[i]->text())
+            m_copy_note.clear();
+    }
+    lblCopyNote.setCaption(m_copy_note);
+    lblCopyNote.setVisible(!m_copy_note.empty());
+    // The findings come back once a block changes (only then can they
+    // change); meanwhile pointing at the note, or the log, shows them.
+    lblCopyNote.setTooltip(m_copy_note.empty() ? std::string() : lblNotice.tooltip());
+    if (!m_copy_note.empty())
+        lblNotice.setVisible(false);
 }
 
 }

@@ -36,6 +36,14 @@ void arrow(ui::Label& l, Place place)
     l.setFont({ "MS Sans Serif", 9.75, true, false });
 }
 
+// Beside a copy button: shown while its block is on the clipboard as copied.
+void copiedMark(ui::Label& l, Place place)
+{
+    label(l, "Copied", place);
+    l.setForeColour(colours::copied);
+    l.setVisible(false);
+}
+
 void list(ui::ComboBox& c, std::string text, Place place, ui::Colour back)
 {
     c.setText(std::move(text));
@@ -89,8 +97,10 @@ std::function<void()> Form1::event(Operation operation)
     return [this, operation] {
         ++m_event_depth;
         (this->*operation)();
-        if (--m_event_depth == 0)
+        if (--m_event_depth == 0) {
             refreshChecks();
+            refreshCopyFeedback();
+        }
     };
 }
 
@@ -269,20 +279,28 @@ void Form1::buildDesign()
     lblNotice.setForeColour(ui::Colour::rgb(176, 0, 0));
     lblNotice.setWordWrap(false);
     lblNotice.setVisible(false);
+    // The same line, right after a copy: the news of the moment.
+    lblCopyNote.setPlace({ 3360, 5160, 7455, 255 });
+    lblCopyNote.setForeColour(colours::copied);
+    lblCopyNote.setWordWrap(false);
+    lblCopyNote.setVisible(false);
     stepDigit(Label11, "6", { 750, 5505, 240, 360 });
     cmdCopy.setCaption("Copy to Clipboard");
     cmdCopy.setPlace({ 1110, 5505, 1650, 360 });
     cmdCopy.setEnabled(false);
+    copiedMark(lblCopied1, { 2820, 5610, 900, 255 });
     stepDigit(Label10, "6", { 4365, 5505, 240, 360 });
     cmdCopy2.setCaption("Copy to Clipboard");
     cmdCopy2.setPlace({ 4725, 5505, 1650, 360 });
     cmdCopy2.setEnabled(false);
+    copiedMark(lblCopied2, { 6435, 5610, 900, 255 });
     stepDigit(Label14, "6", { 7950, 5505, 240, 360 });
     Label14.setVisible(false);
     cmdCopy3.setCaption("Copy to Clipboard");
     cmdCopy3.setPlace({ 8340, 5505, 1650, 360 });
     cmdCopy3.setEnabled(false);
     cmdCopy3.setVisible(false);
+    copiedMark(lblCopied3, { 10050, 5610, 900, 255 });
     label(Label13, "New Top Pre Commands For", { 585, 5970, 2595, 255 }, Alignment::Centre);
     redName(Label3, "First Play PGC", { 585, 6210, 2595, 240 });
     block(Text1, { 195, 6480, 3045, 1215 });

@@ -17,6 +17,7 @@
 #include "windows/LogSource.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -183,12 +184,16 @@ public:
     // Step 6: copying, and the three command blocks.
     ui::CheckBox chkdisable { &form, "chkdisable" };
     ui::Label lblNotice { &form, "lblNotice" };
+    ui::Label lblCopyNote { &form, "lblCopyNote" };
     ui::Label Label11 { &form, "Label11" };
     ui::Button cmdCopy { &form, "cmdCopy" };
+    ui::Label lblCopied1 { &form, "lblCopied1" };
     ui::Label Label10 { &form, "Label10" };
     ui::Button cmdCopy2 { &form, "cmdCopy2" };
+    ui::Label lblCopied2 { &form, "lblCopied2" };
     ui::Label Label14 { &form, "Label14" };
     ui::Button cmdCopy3 { &form, "cmdCopy3" };
+    ui::Label lblCopied3 { &form, "lblCopied3" };
     ui::Label Label13 { &form, "Label13" };
     ui::Label Label3 { &form, "Label3" };
     ui::TextBox Text1 { &form, "Text1" };
@@ -224,6 +229,11 @@ private:
     template<typename Operation>
     std::function<void()> event(Operation operation);
     void refreshChecks();
+    // After a copy the notice line says what went on the clipboard, until a
+    // block changes; each block's mark shows while the block still reads as
+    // it was copied.
+    void noteCopy(int block, const ui::TextBox& text, std::string_view target);
+    void refreshCopyFeedback();
     // A block's tooltip is its listing, worked out when it is read; this is
     // what it was last refreshed for, so a block counts as changed only
     // when its text or the menu its listing names has.
@@ -236,6 +246,11 @@ private:
     core::CheckInput checkInput() const;
 
     Checks m_checks = Checks::On;
+    // What each block held when it was last copied; the note of the last
+    // copy, with the three blocks as they read then.
+    std::optional<std::string> m_copied[3];
+    std::string m_copy_note;
+    std::string m_noted_blocks[3];
     // The SetSTN commands of the last shown block as the stream setting found
     // them when switched on; switching off puts each back.
     std::vector<std::string> m_setstn_at_switch_on;

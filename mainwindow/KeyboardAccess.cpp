@@ -59,6 +59,10 @@ void Form1::describeForKeyboardAndScreenReaders()
     Text2.setAccessibleName("New top pre commands for the target PGC");
     Text3.setAccessibleName("New top pre commands for the PGC after the dummy");
     lblNotice.setAccessibleName("Check findings");
+    lblCopyNote.setAccessibleName("What was copied");
+    lblCopied1.setAccessibleName("First Play PGC block copied");
+    lblCopied2.setAccessibleName("Target PGC block copied");
+    lblCopied3.setAccessibleName("Block for the PGC after the dummy copied");
     for (ui::Label* digit : { &Label4, &Label19, &Label1, &Label7, &Label12, &Label11, &Label10, &Label14, &Label23 })
         digit->setAccessibleName("Step " + digit->caption());
 
@@ -97,6 +101,10 @@ void Form1::describeForKeyboardAndScreenReaders()
              { &Label10, steps[5] },
              { &Label14, steps[5] },
              { &lblNotice, "What Trevalo's checks found in the blocks, and what to do" },
+             { &lblCopyNote, "What the last copy put on the clipboard" },
+             { &lblCopied1, "The block is on the clipboard as it now reads" },
+             { &lblCopied2, "The block is on the clipboard as it now reads" },
+             { &lblCopied3, "The block is on the clipboard as it now reads" },
          })
         s.control->setAccessibleDescription(s.description);
 }

@@ -38,6 +38,8 @@ inline constexpr Colour blue = Colour::rgb(0, 0, 255);
 inline constexpr Colour orange = Colour::rgb(255, 128, 0);
 inline constexpr Colour light_orange = Colour::rgb(255, 192, 128);
 inline constexpr Colour magenta = Colour::rgb(255, 0, 255);
+// Trevalo's own: the copy feedback, dark enough to read on the button face.
+inline constexpr Colour copied = Colour::rgb(0, 112, 0);
 inline constexpr Colour face = Colour::of(SystemColour::ButtonFace);
 inline constexpr Colour button_text = Colour::of(SystemColour::ButtonText);
 inline constexpr Colour window = Colour::of(SystemColour::Window);

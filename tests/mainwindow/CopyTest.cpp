@@ -133,5 +133,55 @@ TEST_F(Copy, DummySuccessorInstructionsNameItAfterTheClipboardChanged)
     EXPECT_EQ(witness.shown.size(), 1u);
 }
 
+// The window says what a copy put on the clipboard, and marks each block
+// copied while it still reads as copied; only a change of a block ends the
+// note, and the findings line comes back with it.
+TEST_F(Copy, ACopyIsNotedAndEachBlockMarkedUntilItChanges)
+{
+    pick(form.cboPGC, "3");
+    pick(form.CboMenu, "Chapter Menu");
+    clipboard.contents = "{71 00 00 0E 00 05 00 00}"; // the guard register itself: a finding
+    click(form.cmdPaste);
+    messages.shown.clear();
+    ASSERT_TRUE(form.lblNotice.visible());
+    const std::string findings = form.lblNotice.tooltip();
+
+    click(form.cmdCopy2);
+    EXPECT_TRUE(form.lblCopyNote.visible());
+    EXPECT_EQ(form.lblCopyNote.caption(), "Block 2 copied: 5 commands for VTSM 3 Chapter Menu");
+    EXPECT_EQ(form.lblCopyNote.tooltip(), findings);
+    EXPECT_FALSE(form.lblNotice.visible());
+    EXPECT_TRUE(form.lblCopied2.visible());
+    EXPECT_FALSE(form.lblCopied1.visible());
+
+    click(form.cmdCopy);
+    EXPECT_EQ(form.lblCopyNote.caption(), "Block 1 copied: 3 commands for First Play PGC");
+    EXPECT_TRUE(form.lblCopied1.visible());
+    EXPECT_TRUE(form.lblCopied2.visible());
+    click(form.About);
+    EXPECT_TRUE(form.lblCopyNote.visible());
+
+    click(form.chkHighlight);
+    EXPECT_FALSE(form.lblCopyNote.visible());
+    EXPECT_TRUE(form.lblNotice.visible());
+    EXPECT_TRUE(form.lblCopied1.visible());
+    EXPECT_FALSE(form.lblCopied2.visible());
+    click(form.chkHighlight); // back as copied
+    EXPECT_TRUE(form.lblCopied2.visible());
+
+    clickAndAnswer(form.mnuReset, ui::Answer::Yes);
+    for (const ui::Label* mark : { &form.lblCopied1, &form.lblCopied2, &form.lblCopied3, &form.lblCopyNote })
+        EXPECT_FALSE(mark->visible()) << mark->name();
+}
+
+TEST_F(Copy, TheNoteCountsOneCommandAndTrimsTheCaption)
+{
+    click(window.chkDummy);
+    importCommand();
+    click(window.cmdCopy3);
+    EXPECT_EQ(window.lblCopyNote.caption(), "Block 3 copied: 5 commands for VTSM 1, LU , 6");
+    EXPECT_TRUE(window.lblCopied3.visible());
+}
+
 }
 }

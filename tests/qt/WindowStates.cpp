@@ -23,7 +23,7 @@ void pick(ui::ComboBox& list, std::string_view item)
 
 const std::vector<std::string>& WindowStates::names()
 {
-    static const std::vector<std::string> all { "startup", "imported", "dummy" };
+    static const std::vector<std::string> all { "startup", "imported", "dummy", "copied" };
     return all;
 }
 
@@ -33,6 +33,8 @@ void WindowStates::enter(BoundForm1& bound, const std::string& name)
         importWithPostSettings(bound);
     else if (name == "dummy")
         dummySkip(bound);
+    else if (name == "copied")
+        copiedAll(bound);
     else
         ASSERT_EQ(name, "startup");
     bound.binding().mirror();
@@ -61,6 +63,20 @@ void WindowStates::dummySkip(BoundForm1& bound)
     f.chkLinkCN.click();
     f.chkNone.click();
     ASSERT_TRUE(f.Text3.visible());
+}
+
+void WindowStates::copiedAll(BoundForm1& bound)
+{
+    Form1& f = bound.form;
+    pick(f.cboPGC, "12");
+    pick(f.CboMenu, "Sub-Picture Menu");
+    f.chkDummy.click();
+    bound.clipboard.contents = "{71 00 00 05 00 07 00 00}";
+    f.cmdPaste.click();
+    for (ui::Button* copy : { &f.cmdCopy, &f.cmdCopy2, &f.cmdCopy3 })
+        copy->click();
+    ASSERT_TRUE(f.lblCopied3.visible());
+    ASSERT_TRUE(f.lblCopyNote.visible());
 }
 
 void WindowStates::everythingShown(BoundForm1& bound)

@@ -26,6 +26,9 @@ public:
     // Dummy skip, cell link and "none found" on: the third block and its
     // caption, the caution and the yellow skip and link lists.
     static void dummySkip(BoundForm1&);
+    // The dummy skip on and all three blocks copied: the marks beside the
+    // copy buttons and the note of the last copy.
+    static void copiedAll(BoundForm1&);
     // Every control shown, the ones operations show only now and then too,
     // even those only ever shown in place of another: for captions only.
     static void everythingShown(BoundForm1&);

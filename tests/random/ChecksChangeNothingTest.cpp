@@ -35,14 +35,14 @@ std::uint64_t number(const char* variable, std::uint64_t fallback)
     return text && *text ? std::strtoull(text, nullptr, 10) : fallback;
 }
 
-// The window's state dump less what the checks own: the notice line and
-// the blocks' tooltips.
+// The window's state dump less what the checks own: the notice line, the
+// blocks' tooltips and the copy note's (the findings it stands in for).
 std::string withoutChecks(const Form1& form)
 {
     std::string dump = form.window().dumpState();
     const std::string notice = form.lblNotice.describe() + "\n";
     dump.erase(dump.find(notice), notice.size());
-    for (const ui::TextBox* block : { &form.Text1, &form.Text2, &form.Text3 }) {
+    for (const ui::Control* block : std::initializer_list<const ui::Control*> { &form.Text1, &form.Text2, &form.Text3, &form.lblCopyNote }) {
         if (block->tooltip().empty())
             continue;
         const std::string line = block->describe();

@@ -72,10 +72,18 @@ int main(int argc, char** argv)
         form.chkDummy.click();
         form.chkLinkCN.click();
         form.chkNone.click();
+    } else if (scene == "copied") {
+        pick(form.cboPGC, "12");
+        pick(form.CboMenu, "Sub-Picture Menu");
+        form.chkDummy.click();
+        clipboard.contents = "{71 00 00 05 00 07 00 00}";
+        form.cmdPaste.click();
+        for (ui::Button* copy : { &form.cmdCopy, &form.cmdCopy2, &form.cmdCopy3 })
+            copy->click();
     } else if (scene == "finding") {
         importGuardTrace(form, clipboard);
     } else if (scene != "startup" && scene != "about") {
-        std::fprintf(stderr, "scenes: startup, imported, dummy, log, about, finding\n");
+        std::fprintf(stderr, "scenes: startup, imported, dummy, copied, log, about, finding\n");
         return 2;
     }
 
