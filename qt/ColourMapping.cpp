@@ -96,8 +96,19 @@ QColor ColourMapping::legibleFore(Colour fore, const QColor& resolved_fore, Colo
 QPalette ColourMapping::paletteFor(const Control& control, QPalette palette, const QPalette& system)
 {
     Roles roles = rolesOf(control.kind());
-    for (QPalette::ColorRole role : roles.back)
+    // Under a dark palette a design background (the light-orange Caution
+    // button) would shine as brightly disabled as enabled: a disabled one
+    // takes the palette's own disabled face with a hint of its colour, and
+    // greyed text as the palette's other disabled controls have.
+    const bool dims = !isLight(system) && !control.backColour().is_system;
+    auto disabledBack = [&](QPalette::ColorRole role) {
+        const QColor back = resolve(control.backColour(), role, system);
+        return dims ? Contrast::mixed(back, system.color(QPalette::Disabled, role), 0.85) : back;
+    };
+    for (QPalette::ColorRole role : roles.back) {
         palette.setColor(role, resolve(control.backColour(), role, system));
+        palette.setColor(QPalette::Disabled, role, disabledBack(role));
+    }
     // A panel that does not paint its own background shows its container's,
     // which is then the same colour as its own (fillsBackground), so the
     // control's own back colour is what its text lands on in every case.
@@ -109,8 +120,10 @@ QPalette ColourMapping::paletteFor(const Control& control, QPalette palette, con
         // The palette's greyed text was made for its own faces; on a light
         // design background under a dark palette it would all but vanish.
         QColor greyed = system.color(QPalette::Disabled, pair.fore);
-        if (!isLight(system) && !control.backColour().is_system)
-            greyed = Contrast::legibleOn(greyed, resolve(control.backColour(), pair.back, system), Contrast::greyed_text);
+        // Fusion shades the face lighter and darker, so on the flat colour
+        // the text keeps the body ratio; the face alone shows the state.
+        if (dims)
+            greyed = Contrast::legibleOn(greyed, disabledBack(pair.back), Contrast::body_text);
         palette.setColor(QPalette::Disabled, pair.fore, greyed);
     }
     return palette;

@@ -2,6 +2,7 @@
 
 #include "ui/Window.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -17,6 +18,8 @@ DialogHost::DialogHost(Window& window, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
+    // The focus frame shows from the start, not only once Tab is pressed.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -38,11 +41,33 @@ DialogHost::~DialogHost() = default;
 
 void DialogHost::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        event->ignore();
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        m_binding->userCancelled();
         return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_binding->userPressedEnter())
+            return;
+        break;
+    default:
+        break;
     }
     QDialog::keyPressEvent(event);
+}
+
+// The close box as Escape; closing because the model hid its window (the
+// binding closes it then) goes through as it is.
+void DialogHost::closeEvent(QCloseEvent* event)
+{
+    if (m_binding->window().visible()) {
+        m_binding->userCancelled();
+        if (m_binding->window().visible()) {
+            event->ignore();
+            return;
+        }
+    }
+    QDialog::closeEvent(event);
 }
 
 }

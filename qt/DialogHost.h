@@ -15,8 +15,9 @@ namespace trevalo::qt {
 // A secondary window shown as a modal dialog: the model's caption, its client
 // size fixed, a close button only, a menu bar when the model has entries.
 // Its controls come from the generic binding; it closes when the model hides
-// its window or the user closes it. Escape does not close it: the model's
-// windows close through their own buttons.
+// its window or the user closes it. Escape and the close box go to the
+// model's cancel button (or close a window without one), Enter to the
+// focused or else the default button.
 class DialogHost final : public QDialog {
 public:
     explicit DialogHost(ui::Window& window, QWidget* parent = nullptr);
@@ -27,6 +28,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent*) override;
+    void closeEvent(QCloseEvent*) override;
 
 private:
     QWidget* m_client;

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
@@ -24,6 +25,9 @@ MainWindowHost::MainWindowHost(Window& window, QWidget* parent)
     // each size of it is drawn once, not once for each.
     setWindowIcon(QApplication::windowIcon().isNull() ? WindowIcon::icon() : QApplication::windowIcon());
     setCentralWidget(m_client);
+    // The focus frame shows from the start, not only once Tab is pressed:
+    // an arrow key changes the list that has the focus.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     m_binding = std::make_unique<WindowBinding>(window, *m_client, WindowBinding::hasMenuEntries(window) ? menuBar() : nullptr);
 
     // The client area is the model's; the menu bar comes on top of it and
@@ -40,6 +44,15 @@ void MainWindowHost::closeEvent(QCloseEvent* event)
     if (on_close)
         on_close();
     QMainWindow::closeEvent(event);
+}
+
+// Enter presses the focused button, as on Windows; the main window has no
+// default button, so elsewhere Enter goes to the control as it would.
+void MainWindowHost::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && m_binding->userPressedEnter())
+        return;
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindowHost::showEvent(QShowEvent* event)

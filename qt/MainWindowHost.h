@@ -30,6 +30,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
     void showEvent(QShowEvent*) override;
 
 private:

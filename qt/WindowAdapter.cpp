@@ -14,13 +14,16 @@ namespace trevalo::qt {
 
 namespace {
 
-// A press and a release where no control lies make a background click.
+// A press and a release where no control lies (or one that lets clicks
+// through) make a background click.
 class BackgroundClicks final : public QObject {
 public:
-    BackgroundClicks(ui::Window& window, QWidget& client, BindingEvents& events)
+    BackgroundClicks(ui::Window& window, QWidget& client, BindingEvents& events,
+        std::function<bool(const QWidget*)> passes_clicks)
         : m_window(window)
         , m_client(client)
         , m_events(events)
+        , m_passes_clicks(std::move(passes_clicks))
     {
         client.installEventFilter(this);
     }
@@ -33,7 +36,9 @@ public:
             return false;
         auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint at = mouse->position().toPoint();
-        const bool on_background = mouse->button() == Qt::LeftButton && m_client.rect().contains(at) && !m_client.childAt(at);
+        const QWidget* child = m_client.childAt(at);
+        const bool on_background = mouse->button() == Qt::LeftButton && m_client.rect().contains(at)
+            && (!child || m_passes_clicks(child));
         if (event->type() == QEvent::MouseButtonPress) {
             m_pressed = on_background;
         } else if (m_pressed && on_background) {
@@ -48,14 +53,16 @@ private:
     ui::Window& m_window;
     QWidget& m_client;
     BindingEvents& m_events;
+    std::function<bool(const QWidget*)> m_passes_clicks;
     bool m_pressed = false;
 };
 
 }
 
-std::unique_ptr<QObject> WindowAdapter::connect(ui::Window& window, QWidget& client, BindingEvents& events)
+std::unique_ptr<QObject> WindowAdapter::connect(ui::Window& window, QWidget& client, BindingEvents& events,
+    std::function<bool(const QWidget*)> passes_clicks)
 {
-    return std::make_unique<BackgroundClicks>(window, client, events);
+    return std::make_unique<BackgroundClicks>(window, client, events, std::move(passes_clicks));
 }
 
 void WindowAdapter::mirror(const ui::Window& window, QWidget& client)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 class QObject;
@@ -18,8 +19,10 @@ class BindingEvents;
 // client's own background (where no control lies) going to the model.
 class WindowAdapter {
 public:
-    // Watches the client for background clicks while the returned object lives.
-    static std::unique_ptr<QObject> connect(ui::Window&, QWidget& client, BindingEvents&);
+    // Watches the client for background clicks while the returned object
+    // lives; a click on a child that `passes_clicks` counts as one too.
+    static std::unique_ptr<QObject> connect(ui::Window&, QWidget& client, BindingEvents&,
+        std::function<bool(const QWidget*)> passes_clicks);
     static void mirror(const ui::Window&, QWidget& client);
 };
 

@@ -52,7 +52,12 @@ WindowBinding::WindowBinding(ui::Window& window, QWidget& client, QMenuBar* menu
     }
     QObject::connect(qApp, &QApplication::focusChanged, m_context.get(),
         [this](QWidget*, QWidget* now) { userFocused(now); });
-    m_background = WindowAdapter::connect(m_window, m_client, *this);
+    // Labels and pictures have no events of their own: a click on one is a
+    // click on the window (About closes on a click anywhere).
+    m_background = WindowAdapter::connect(m_window, m_client, *this, [this](const QWidget* widget) {
+        const Control* control = controlFor(widget);
+        return control && (control->kind() == ControlKind::Label || control->kind() == ControlKind::Picture);
+    });
     mirror();
 }
 
@@ -183,6 +188,22 @@ void WindowBinding::bindShortcut(Control& control)
         ui::userClicked(control);
         handled(control);
     });
+}
+
+bool WindowBinding::userPressedEnter()
+{
+    // The window's own focus: the key came to this window.
+    Control* focused = controlFor(m_client.window()->focusWidget());
+    if (ui::userPressedEnter(m_window, focused) == ui::Took::No)
+        return false;
+    handled(focused ? *focused : m_window);
+    return true;
+}
+
+void WindowBinding::userCancelled()
+{
+    ui::userCancelled(m_window);
+    handled(m_window);
 }
 
 void WindowBinding::handled(Control& control)

@@ -53,6 +53,11 @@ public:
     // belongs to, or null.
     ui::Control* controlFor(const QWidget*) const;
 
+    // Enter and Escape in the window, passed on as ui/UserEvents.h has
+    // them; false when Enter found no button to press.
+    bool userPressedEnter();
+    void userCancelled();
+
     static bool hasMenuEntries(const ui::Window&);
 
     ui::Window& window() const { return m_window; }

@@ -16,6 +16,9 @@ frmAbout::frmAbout()
     Label1.setPlace({ 960, 1620, 4920, 255 });
     Label1.setFont({ "MS Sans Serif", 8.25, false, true });
     Label2.setPlace({ 240, 2040, 5640, 1080 });
+    lblClose.setCaption("Click anywhere or press Escape to close.");
+    lblClose.setPlace({ 240, 3180, 5640, 255 });
+    lblClose.setForeColour(ui::colours::grey_text);
     form.on_click = [this] { Form_Click(); };
     Form_Load();
 }

@@ -7,7 +7,8 @@
 namespace trevalo {
 
 // The About window: what Trevalo is, its version, and thanks. A click
-// anywhere on its background closes it; it has no button.
+// anywhere on it closes it, as Escape does; it has no button, and its last
+// line says so.
 class frmAbout {
 public:
     frmAbout();
@@ -20,7 +21,7 @@ public:
     void Form_Click();
 
 private:
-    ui::Window form { "frmAbout", "", 6120, 3300 };
+    ui::Window form { "frmAbout", "", 6120, 3540 };
 
 public:
     ui::Picture Picture1 { &form, "Picture1" };
@@ -29,6 +30,7 @@ public:
     ui::Label lblDescription { &form, "lblDescription" };
     ui::Label Label1 { &form, "Label1" };
     ui::Label Label2 { &form, "Label2" };
+    ui::Label lblClose { &form, "lblClose" };
 };
 
 }

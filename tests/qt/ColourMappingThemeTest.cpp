@@ -71,10 +71,15 @@ TEST_F(ColourMappingThemeTest, UnderADarkPaletteADesignBackgroundGetsDarkText)
     EXPECT_EQ(fore(list, dark, QPalette::ButtonText), QColor(0, 0, 0));
     EXPECT_EQ(fore(list, dark, QPalette::Text), QColor(0, 0, 0));
     EXPECT_EQ(fore(list, dark, QPalette::PlaceholderText), QColor(0, 0, 0));
-    // Greyed still, but made out on the yellow.
+    // Disabled, the yellow dims towards the dark face, and the greyed text
+    // is made out on it, fainter than the enabled text.
+    const QPalette palette = ColourMapping::paletteFor(block, dark, dark);
+    const QColor dimmed = palette.color(QPalette::Disabled, QPalette::Base);
+    EXPECT_LT(Contrast::luminance(dimmed), Contrast::luminance(QColor(255, 255, 192)));
+    EXPECT_GT(Contrast::luminance(dimmed), Contrast::luminance(dark.color(QPalette::Disabled, QPalette::Base)));
     QColor disabled = fore(block, dark, QPalette::Text, QPalette::Disabled);
-    EXPECT_GE(Contrast::ratio(disabled, QColor(255, 255, 192)), Contrast::greyed_text);
-    EXPECT_LT(Contrast::ratio(disabled, QColor(255, 255, 192)), Contrast::body_text);
+    EXPECT_GE(Contrast::ratio(disabled, dimmed), Contrast::greyed_text);
+    EXPECT_LT(Contrast::ratio(disabled, dimmed), Contrast::ratio(QColor(0, 0, 0), QColor(255, 255, 192)));
 }
 
 // The palette's own pairs are its author's: greyed text on the face stays.

@@ -32,6 +32,7 @@ class DialogHostTest : public ::testing::Test {
 protected:
     void showModal(ui::Window& window, const std::function<void(DialogHost&)>& user)
     {
+        opened = still_open = false;
         QTimer::singleShot(0, [&] {
             auto* dialog = dynamic_cast<DialogHost*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
@@ -71,14 +72,40 @@ TEST_F(DialogHostTest, TheCautionWindowClosesThroughItsOkButton)
     EXPECT_FALSE(still_open);
 }
 
-TEST_F(DialogHostTest, EscapeLeavesTheWindowOpen)
+// Escape closes each secondary window; Enter presses the focused button,
+// or the default one when the focus is elsewhere (the log's text).
+TEST_F(DialogHostTest, EscapeClosesEachWindowAndEnterPressesTheFocusedOrDefaultButton)
 {
-    Note note;
-    showModal(note.window(), [&](DialogHost& dialog) {
-        QTest::keyClick(&dialog, Qt::Key_Escape);
+    for (Qt::Key key : { Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter }) {
+        SCOPED_TRACE(QTest::toString(key));
+        Note note;
+        showModal(note.window(), [&](DialogHost& dialog) { QTest::keyClick(&dialog, key); });
+        EXPECT_FALSE(still_open);
+    }
+    frmAbout about;
+    showModal(about.window(), [&](DialogHost& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    EXPECT_FALSE(still_open);
+
+    BoundForm1 bound;
+    for (Qt::Key key : { Qt::Key_Escape, Qt::Key_Enter }) {
+        frmLog log(bound.form.logSource(), bound.clipboard);
+        showModal(log.window(), [&](DialogHost& dialog) {
+            dialog.binding().widgetFor(log.txtLog)->setFocus();
+            QTest::keyClick(dialog.binding().widgetFor(log.txtLog), key);
+        });
+        EXPECT_FALSE(still_open);
+    }
+    // Enter on the focused tags button presses it, not Close.
+    frmLog log(bound.form.logSource(), bound.clipboard);
+    showModal(log.window(), [&](DialogHost& dialog) {
+        QWidget* tags = dialog.binding().widgetFor(log.Command3);
+        tags->setFocus();
+        QTest::keyClick(tags, Qt::Key_Return);
+        EXPECT_EQ(log.Command3.caption(), "Remove [CODE] [/CODE] tags");
         EXPECT_TRUE(dialog.isVisible());
+        QTest::keyClick(tags, Qt::Key_Escape);
     });
-    EXPECT_TRUE(still_open);
+    EXPECT_FALSE(still_open);
 }
 
 TEST_F(DialogHostTest, TheAboutWindowShowsTheIconAndClosesOnABackgroundClick)
@@ -90,9 +117,11 @@ TEST_F(DialogHostTest, TheAboutWindowShowsTheIconAndClosesOnABackgroundClick)
         EXPECT_FALSE(picture->pixmap().isNull());
         EXPECT_EQ(picture->pixmap().size(), QSize(32, 32));
 
-        // On a label is not on the background.
+        // A click on its text closes it too.
         QTest::mouseClick(dialog.binding().widgetFor(about.lblTitle), Qt::LeftButton);
-        EXPECT_TRUE(dialog.isVisible());
+    });
+    EXPECT_FALSE(still_open);
+    showModal(about.window(), [&](DialogHost& dialog) {
         QTest::mouseClick(&dialog.client(), Qt::LeftButton, {}, QPoint(4, dialog.client().height() - 4));
     });
     EXPECT_FALSE(still_open);

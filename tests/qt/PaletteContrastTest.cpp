@@ -1,5 +1,6 @@
 #include "qt/BoundForm1.h"
 #include "qt/CaptionClipping.h"
+#include "qt/Contrast.h"
 #include "qt/DarkPalette.h"
 #include "qt/WindowStates.h"
 
@@ -203,6 +204,30 @@ TEST_P(DarkPaletteTest, EveryColouredTextReadsOnItsBackground)
         }
     }
     RecordProperty("lowest_enabled_contrast", std::to_string(lowest));
+}
+
+// A disabled control looks it: its face sinks towards the window's and its
+// text towards its face, well below what the same control shows enabled.
+TEST_P(DarkPaletteTest, ADisabledControlLooksDisabled)
+{
+    const QColor window = QApplication::palette().color(QPalette::Window);
+    int disabled = 0;
+    for (const Measured& m : measureColouredControls(*bound)) {
+        if (m.enabled)
+            continue;
+        ++disabled;
+        SCOPED_TRACE(m.name);
+        QWidget* widget = bound->binding().widgetFor(*m.control);
+        const QPalette& p = widget->palette();
+        const Painted active = *painted(widget);
+        const QColor active_fore = p.color(QPalette::Active, active.text_role);
+        QColor active_back = active.back;
+        if (qobject_cast<QPushButton*>(widget) || qobject_cast<QComboBox*>(widget))
+            active_back = p.color(QPalette::Active, QPalette::Button);
+        EXPECT_LE(m.ratio, 0.75 * qt::Contrast::ratio(active_fore, active_back));
+        EXPECT_LE(qt::Contrast::ratio(m.colours.back, window), std::max(1.5, 0.6 * qt::Contrast::ratio(active_back, window)));
+    }
+    RecordProperty("disabled_measured", std::to_string(disabled));
 }
 
 // The colours read from the palettes are the ones on screen: the control
