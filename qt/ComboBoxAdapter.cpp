@@ -1,6 +1,7 @@
 #include "qt/ComboBoxAdapter.h"
 
 #include "qt/BindingEvents.h"
+#include "qt/ComboBoxWidget.h"
 #include "qt/TextMapping.h"
 #include "ui/ComboBox.h"
 #include "ui/UserEvents.h"
@@ -14,18 +15,24 @@ namespace trevalo::qt {
 
 QWidget* ComboBoxAdapter::create(ui::Control&, QWidget& parent) const
 {
-    auto* combo = new QComboBox(&parent);
+    auto* combo = new ComboBoxWidget(&parent);
     combo->setEditable(false);
     return combo;
 }
 
+// A pick from the drop-down lets the operation move the focus to its focus
+// sink, as the design has it for a choice made with the mouse; a pick made
+// by stepping through the closed list leaves the focus with the user.
 void ComboBoxAdapter::connect(ui::Control& control, QWidget& widget, QObject& context, BindingEvents& events) const
 {
     auto& list = static_cast<ui::ComboBox&>(control);
-    QObject::connect(static_cast<QComboBox*>(&widget), &QComboBox::activated, &context, [&list, &events](int index) {
+    static_cast<ComboBoxWidget&>(widget).onPick(context, [&list, &events](int index, ComboBoxWidget::Picked how) {
         if (index >= 0)
             ui::userPicked(list, std::size_t(index));
-        events.handled(list);
+        if (how == ComboBoxWidget::Picked::ByStepping)
+            events.handledKeepingFocus(list);
+        else
+            events.handled(list);
     });
 }
 

@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QShowEvent>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
@@ -18,8 +19,6 @@ DialogHost::DialogHost(Window& window, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
-    // The focus frame shows from the start, not only once Tab is pressed.
-    setAttribute(Qt::WA_KeyboardFocusChange);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -38,6 +37,17 @@ DialogHost::DialogHost(Window& window, QWidget* parent)
 }
 
 DialogHost::~DialogHost() = default;
+
+void DialogHost::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The focus frame shows from the start, not only once Tab is pressed;
+    // showing clears it. Where the model gives no control the focus, the
+    // first one Tab would reach has it.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    if (!focusWidget())
+        focusNextChild();
+}
 
 void DialogHost::keyPressEvent(QKeyEvent* event)
 {

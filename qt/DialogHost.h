@@ -27,6 +27,7 @@ public:
     QWidget& client() { return *m_client; }
 
 protected:
+    void showEvent(QShowEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
     void closeEvent(QCloseEvent*) override;
 

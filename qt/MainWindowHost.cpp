@@ -25,9 +25,6 @@ MainWindowHost::MainWindowHost(Window& window, QWidget* parent)
     // each size of it is drawn once, not once for each.
     setWindowIcon(QApplication::windowIcon().isNull() ? WindowIcon::icon() : QApplication::windowIcon());
     setCentralWidget(m_client);
-    // The focus frame shows from the start, not only once Tab is pressed:
-    // an arrow key changes the list that has the focus.
-    setAttribute(Qt::WA_KeyboardFocusChange);
     m_binding = std::make_unique<WindowBinding>(window, *m_client, WindowBinding::hasMenuEntries(window) ? menuBar() : nullptr);
 
     // The client area is the model's; the menu bar comes on top of it and
@@ -62,6 +59,9 @@ void MainWindowHost::showEvent(QShowEvent* event)
         centreOnScreen();
     }
     QMainWindow::showEvent(event);
+    // The focus frame shows from the start, not only once Tab is pressed:
+    // an arrow key changes the list that has the focus. Showing clears it.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void MainWindowHost::centreOnScreen()

@@ -214,6 +214,15 @@ void WindowBinding::handled(Control& control)
     mirror();
 }
 
+void WindowBinding::handledKeepingFocus(Control& control)
+{
+    if (Control* focused = controlFor(m_client.window()->focusWidget())) {
+        m_window.setFocusedControl(focused);
+        m_mirrored_focus = focused;
+    }
+    handled(control);
+}
+
 void WindowBinding::taken(Control& control)
 {
     m_tracker.mirrored(control);

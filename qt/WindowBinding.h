@@ -74,6 +74,7 @@ private:
     };
 
     void handled(ui::Control&) override;
+    void handledKeepingFocus(ui::Control&) override;
     void taken(ui::Control&) override;
 
     void ensureWidget(ui::Control&, Entry&);

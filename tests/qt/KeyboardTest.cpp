@@ -1,10 +1,12 @@
 #include "qt/BoundForm1.h"
+#include "qt/QtModalWindows.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -53,77 +55,181 @@ protected:
     Form1& form = bound.form;
 };
 
-TEST_F(KeyboardTest, AWholeSessionWithKeysOnly)
+// A whole session with the real secondary windows, by keys alone: lists
+// are stepped through and typed into (a two-digit number too) with each pick
+// made once, for the item finally chosen, and the focus staying with the
+// author; every secondary window closes with Escape.
+class KeyboardSession : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        host.show();
+        QApplication::setActiveWindow(&host);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+    }
+
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget* target = QApplication::focusWidget();
+        QTest::keyClick(target ? target : &host, Qt::Key(key), modifiers);
+        if (modifiers & Qt::AltModifier) {
+            EXPECT_TRUE(QTest::qWaitFor([] {
+                auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+                return button && !button->isDown();
+            }, 5000));
+        }
+    }
+
+    void type(const char* text) { QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(text)); }
+
+    void tabTo(const ui::Control& control)
+    {
+        for (int i = 0; i < 120; ++i) {
+            if (focused(control))
+                return;
+            key(Qt::Key_Tab);
+        }
+        FAIL() << "Tab never reaches " << control.name();
+    }
+
+    bool focused(const ui::Control& control) { return QApplication::focusWidget() == host.binding().widgetFor(control); }
+
+    // Presses `opening` and, once the window it opens has the keyboard,
+    // gives it `keys` (each to whatever has the focus in it), expecting the
+    // last to close it.
+    void inWindow(int opening, Qt::KeyboardModifiers modifiers, std::vector<int> keys, const char* title)
+    {
+        bool closed = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = nullptr;
+            ASSERT_TRUE(QTest::qWaitFor([&] { return (dialog = QApplication::activeModalWidget()) != nullptr; }, 5000));
+            EXPECT_EQ(dialog->windowTitle().trimmed(), title);
+            EXPECT_TRUE(dialog->testAttribute(Qt::WA_KeyboardFocusChange)) << "its focus shows";
+            // About has nothing to focus; the others start with a control.
+            if (std::string(title) != "About")
+                EXPECT_NE(dialog->focusWidget(), nullptr) << title << ": a control has the focus from the start";
+            for (int k : keys)
+                QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key(k));
+            closed = !dialog->isVisible();
+            if (!closed)
+                dialog->close();
+        });
+        key(opening, modifiers);
+        EXPECT_TRUE(closed) << title << " stayed open";
+        // As a window manager gives the window the keyboard back.
+        QApplication::setActiveWindow(&host);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&host));
+    }
+
+    FakeClipboard clipboard;
+    FakeMessageBoxes messages;
+    qt::QtModalWindows modals;
+    Form1 form { clipboard, messages, modals };
+    qt::MainWindowHost host { form.window() };
+};
+
+TEST_F(KeyboardSession, AWholeSessionWithKeysOnly)
 {
-    tabTo(form.cboGPRM);
+    ASSERT_TRUE(focused(form.cboGPRM));
+    EXPECT_TRUE(host.testAttribute(Qt::WA_KeyboardFocusChange)) << "the focus shows from the start";
+
+    // Two steps up, held until Enter: one pick, and the focus stays.
     key(Qt::Key_Up);
-    EXPECT_EQ(form.cboGPRM.text(), "13");
-    EXPECT_TRUE(focused(form.cmdTemp3)) << "the register choice sends the focus to its sink";
-    EXPECT_EQ(form.Text1.text().substr(0, 25), "{00 B1 00 0D 00 00 00 03}");
+    key(Qt::Key_Up);
+    EXPECT_EQ(form.cboGPRM.text(), "14") << "held while stepping";
+    key(Qt::Key_Return);
+    EXPECT_EQ(form.cboGPRM.text(), "12");
+    EXPECT_TRUE(focused(form.cboGPRM));
+    EXPECT_EQ(form.Text1.text().substr(0, 25), "{00 B1 00 0C 00 00 00 03}");
 
-    tabTo(form.cboPGC);
+    // The domain there and back is no change at all: VMGM on the way was
+    // never picked.
+    tabTo(form.cboSelect);
+    int picks = 0;
+    const std::function<void()> pick = form.cboSelect.on_click;
+    form.cboSelect.on_click = [&] {
+        ++picks;
+        pick();
+    };
     key(Qt::Key_Down);
-    EXPECT_TRUE(focused(form.cmdTemp)) << "each pick sends the focus to the list's sink";
-    tabTo(form.cboPGC);
-    key(Qt::Key_Down);
-    EXPECT_EQ(form.cboPGC.text(), "3");
-    tabTo(form.CboMenu);
+    key(Qt::Key_Up);
+    key(Qt::Key_Tab);
+    EXPECT_EQ(form.cboSelect.text(), "VTSM");
+    EXPECT_EQ(picks, 1);
+    EXPECT_TRUE(focused(form.cboPGC)) << "Tab goes on from the list, not back to it";
+
+    type("12");
+    key(Qt::Key_Tab);
+    EXPECT_EQ(form.cboPGC.text(), "12");
+    EXPECT_TRUE(focused(form.CboMenu));
     key(Qt::Key_End);
-    EXPECT_EQ(form.CboMenu.text(), "Chapter Menu");
-    EXPECT_EQ(form.Label8.caption(), "VTSM 3 Chapter Menu");
-    EXPECT_TRUE(focused(form.cmdTemp));
-
-    bound.clipboard.contents = "{71 00 00 05 00 07 00 00} {51 00 00 81 C2 00 00 00}";
-    key(Qt::Key_I, Qt::ControlModifier);
-    EXPECT_TRUE(form.cmdUndo.visible());
-    EXPECT_EQ(form.Text2.text(),
-        "{00 B1 00 0D 00 00 00 06} {71 00 00 0D 00 01 00 00} {71 00 00 05 00 07 00 00} {51 00 00 81 C2 00 00 00} "
-        "{00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}");
-
-    key(Qt::Key_S, Qt::AltModifier);
-    EXPECT_EQ(form.chkStreams.value(), 1);
-    EXPECT_EQ(form.cboAudio.text(), "1");
-    tabTo(form.cboAudio);
-    key(Qt::Key_Down);
-    EXPECT_EQ(form.Text2.text().substr(78, 25), "{51 00 00 82 C2 00 00 00}");
-
-    key(Qt::Key_H, Qt::AltModifier);
-    EXPECT_EQ(form.chkHighlight.value(), 1);
-    tabTo(form.cboButton);
-    key(Qt::Key_Down);
-    EXPECT_EQ(form.cboButton.text(), "2");
-    EXPECT_NE(form.Text2.text().find("{56 00 00 00 08 00 00 00}"), std::string::npos);
-
-    key(Qt::Key_1, Qt::ControlModifier);
-    EXPECT_EQ(bound.clipboard.contents, form.Text1.text());
-    key(Qt::Key_2, Qt::ControlModifier);
-    EXPECT_EQ(bound.clipboard.contents, form.Text2.text());
-    const int copies = bound.clipboard.sets;
-    key(Qt::Key_3, Qt::ControlModifier);
-    EXPECT_EQ(bound.clipboard.sets, copies) << "the third block's copy is hidden without the dummy skip";
-
-    key(Qt::Key_L, Qt::ControlModifier);
-    ASSERT_EQ(bound.modals.shown.size(), 1u);
-    EXPECT_EQ(bound.modals.shown[0], "frmLog");
-
-    bound.messages.answers.push_back(ui::Answer::No);
-    key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_FALSE(form.cmdUndo.visible());
-    EXPECT_EQ(bound.clipboard.contents, "{71 00 00 05 00 07 00 00} {51 00 00 81 C2 00 00 00}");
+    key(Qt::Key_Return);
+    EXPECT_EQ(form.Label8.caption(), "VTSM 12 Chapter Menu");
+    EXPECT_TRUE(focused(form.CboMenu));
+    key(Qt::Key_Tab);
+    EXPECT_TRUE(focused(form.cmdNote)) << "the caution the chapter menu brought";
+    inWindow(Qt::Key_Space, Qt::NoModifier, { Qt::Key_Escape }, "Caution");
 
     key(Qt::Key_D, Qt::AltModifier);
     EXPECT_EQ(form.chkDummy.value(), 1);
-    EXPECT_TRUE(form.Text3.visible());
+    key(Qt::Key_J, Qt::AltModifier);
+    EXPECT_EQ(form.chkLinkCN.value(), 1);
+    tabTo(form.cboLinkCN);
+    type("3");
+    key(Qt::Key_Return);
+    EXPECT_EQ(form.cboLinkCN.text(), "3");
 
-    bound.messages.answers.push_back(ui::Answer::Yes);
+    clipboard.contents = "{71 00 00 05 00 07 00 00}";
+    key(Qt::Key_I, Qt::ControlModifier);
+    ASSERT_TRUE(form.cmdUndo.visible());
+    messages.shown.clear();
+
+    key(Qt::Key_S, Qt::AltModifier);
+    tabTo(form.cboAudio);
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    EXPECT_EQ(form.cboAudio.text(), "1");
+    key(Qt::Key_H, Qt::AltModifier);
+    tabTo(form.cboButton);
+    type("12");
+    key(Qt::Key_Return);
+    EXPECT_EQ(form.cboButton.text(), "12");
+
+    const std::string expected[] = {
+        "{00 B1 00 0C 00 00 00 03} {30 06 00 01 0C 87 00 00} {00 00 00 00 00 00 00 00}",
+        "{00 B1 00 0C 00 00 00 03} {20 04 00 00 00 00 00 06} {00 00 00 00 00 00 00 00}",
+        "{00 B1 00 0C 00 00 00 07} {71 00 00 0C 00 01 00 00} {71 00 00 05 00 07 00 00} {51 00 00 81 00 00 00 00} "
+        "{56 00 00 00 30 00 00 00} {20 07 00 00 00 00 00 03} {00 00 00 00 00 00 00 00}",
+    };
+    const int copy_keys[] = { Qt::Key_1, Qt::Key_2, Qt::Key_3 };
+    for (int i = 0; i < 3; ++i) {
+        key(copy_keys[i], Qt::ControlModifier);
+        EXPECT_EQ(clipboard.contents, expected[i]) << "block " << i + 1;
+    }
+    EXPECT_EQ(form.lblCopyNote.caption(), "Block 3 copied: 7 commands for VTSM 12, LU , 6");
+
+    // The log: Tab to its tags button and Enter, Tab to its copy and Enter,
+    // then Escape.
+    inWindow(Qt::Key_L, Qt::ControlModifier, { Qt::Key_Tab, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape },
+        "Log");
+    EXPECT_EQ(clipboard.contents.rfind("[CODE]\r\nTrevalo v1.55 log (After import)", 0), 0u) << clipboard.contents.substr(0, 60);
+    inWindow(Qt::Key_F1, Qt::NoModifier, { Qt::Key_Escape }, "About");
+
+    messages.answers.push_back(ui::Answer::No);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(form.cmdUndo.visible());
+    EXPECT_EQ(clipboard.contents, "{71 00 00 05 00 07 00 00}");
+
+    messages.answers.push_back(ui::Answer::Yes);
     key(Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(form.Text1.text(), "{00 B1 00 0E 00 00 00 03} {30 06 00 01 01 83 00 00} {00 00 00 00 00 00 00 00}");
     EXPECT_EQ(form.chkDummy.value(), 0);
-    EXPECT_TRUE(focused(form.cmdTemp));
     // And the keyboard still works from where Reset left the focus.
     tabTo(form.cboPGC);
-    key(Qt::Key_Down);
-    EXPECT_EQ(form.cboPGC.text(), "2");
+    type("7");
+    key(Qt::Key_Tab);
+    EXPECT_EQ(form.cboPGC.text(), "7");
 }
 
 TEST_F(KeyboardTest, TabFollowsTheStepsAndSkipsWhatCannotBeSeen)

@@ -407,7 +407,7 @@ TEST_F(WindowBindingFocusTest, TheFocusGoesWhereTheModelPutsIt)
     EXPECT_EQ(QApplication::focusWidget(), widget<QPushButton>(small.sink));
 }
 
-TEST_F(WindowBindingFocusTest, AnOperationCanTakeTheFocusBackFromTheUser)
+TEST_F(WindowBindingFocusTest, APickFromTheDropDownLetsTheOperationMoveTheFocusAndSteppingKeepsIt)
 {
     small.sink.setFocus();
     host.binding().mirror();
@@ -417,12 +417,27 @@ TEST_F(WindowBindingFocusTest, AnOperationCanTakeTheFocusBackFromTheUser)
     combo->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(small.window.focusedControl(), &small.list);
 
-    // Picking with the arrow key runs the list's operation, which sends the
-    // focus to the sink again.
+    // Stepping with the arrow keys holds the pick until Enter, then runs
+    // the list's operation once; the focus stays on the list.
     QTest::keyClick(combo, Qt::Key_Down);
+    QTest::keyClick(combo, Qt::Key_Up);
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(small.list_clicks, 0);
+    QTest::keyClick(combo, Qt::Key_Return);
     EXPECT_EQ(small.list.text(), "gamma");
     EXPECT_EQ(small.list_clicks, 1);
+    EXPECT_EQ(QApplication::focusWidget(), combo);
+    EXPECT_EQ(small.window.focusedControl(), &small.list);
+
+    // A pick from the open drop-down goes at once, and the operation sends
+    // the focus to the sink.
+    emit combo->activated(0);
+    EXPECT_EQ(small.list_clicks, 2);
     EXPECT_EQ(QApplication::focusWidget(), widget<QPushButton>(small.sink));
+
+    // A pick still held when the window goes away goes nowhere.
+    combo->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(combo, Qt::Key_Down);
 }
 
 }
