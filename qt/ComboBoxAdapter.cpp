@@ -1,6 +1,7 @@
 #include "qt/ComboBoxAdapter.h"
 
 #include "qt/BindingEvents.h"
+#include "qt/DeviceLines.h"
 #include "qt/ComboBoxWidget.h"
 #include "qt/TextMapping.h"
 #include "ui/ComboBox.h"
@@ -17,6 +18,7 @@ QWidget* ComboBoxAdapter::create(ui::Control&, QWidget& parent) const
 {
     auto* combo = new ComboBoxWidget(&parent);
     combo->setEditable(false);
+    DeviceLines::watch(*combo);
     return combo;
 }
 

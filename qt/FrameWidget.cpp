@@ -1,6 +1,7 @@
 #include "qt/FrameWidget.h"
 
 #include "qt/Contrast.h"
+#include "qt/DeviceLines.h"
 
 #include <QFontMetrics>
 #include <QStyleOptionGroupBox>
@@ -52,9 +53,14 @@ void FrameWidget::paintEvent(QPaintEvent*)
     const QRect label = titleRect();
     // Drawn here rather than by the style, which would push the border down
     // below the caption's full height; faint, as the style draws it.
-    painter.setPen(borderColour());
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.drawRoundedRect(QRectF(rect().adjusted(0, label.height() / 2, -1, -1)), 2, 2);
+    const QRect border = rect().adjusted(0, label.height() / 2, 0, 0);
+    if (DeviceLines::needed(painter)) {
+        DeviceLines::outline(painter, border, borderColour(), 1);
+    } else {
+        painter.setPen(borderColour());
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.drawRoundedRect(QRectF(border.adjusted(0, 0, -1, -1)), 2, 2);
+    }
     if (label.isEmpty())
         return;
     painter.fillRect(label, palette().brush(backgroundRole()));

@@ -1,6 +1,7 @@
 #include "qt/TextBoxAdapter.h"
 
 #include "qt/BindingEvents.h"
+#include "qt/DeviceLines.h"
 #include "qt/TextMapping.h"
 #include "ui/TextBox.h"
 #include "ui/UserEvents.h"
@@ -61,9 +62,13 @@ QWidget* TextBoxAdapter::create(ui::Control& control, QWidget& parent) const
 {
     // Whether a box is multi-line is a design property: it is read once,
     // here, as the widget kind depends on it.
-    if (static_cast<const ui::TextBox&>(control).lines() == ui::Lines::Single)
-        return new QLineEdit(&parent);
+    if (static_cast<const ui::TextBox&>(control).lines() == ui::Lines::Single) {
+        auto* line = new QLineEdit(&parent);
+        DeviceLines::watch(*line);
+        return line;
+    }
     auto* edit = new QPlainTextEdit(&parent);
+    DeviceLines::watch(*edit);
     edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     // The blocks are read, not typed into: Tab goes on to the next step.
     edit->setTabChangesFocus(true);

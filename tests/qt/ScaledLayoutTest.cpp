@@ -6,7 +6,9 @@
 #include "ui/Window.h"
 #include "qt/FrameWidget.h"
 
+#include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -21,7 +23,7 @@
 
 // The window's layout at the screen scale this process runs at. CTest runs
 // these tests once as they are and once more for each other scale (Qt's
-// scale factor 1.5 and 2, and 144 dpi with Qt's own scaling off, where the
+// scale factor 1.25, 1.5 and 2, and 144 dpi with Qt's own scaling off, where the
 // binding's twips-to-pixels does the scaling), since Qt takes the scale
 // when it starts; TREVALO_TEST_SCALE tells the scale such a run asked for.
 
@@ -152,6 +154,67 @@ Faults blockLineFaults(BoundForm1& bound)
     return faults;
 }
 
+// Every border of a frame, and every edge of a box or list, shows on screen:
+// along most of each side, within the device pixels at its edge, lies a
+// pixel in the frame's border colour (for a box or list: one clearly darker
+// than its face), give or take a device pixel. At a fractional scale a one-pixel line that falls between
+// device pixels vanishes.
+Faults borderFaults(BoundForm1& bound)
+{
+    QWidget* client = &bound.host.client();
+    const QImage shot = client->grab().toImage();
+    const qreal ratio = shot.devicePixelRatio();
+    Faults faults;
+    for (ui::Control* control : bound.form.window().controls()) {
+        QWidget* widget = bound.widgetFor(*control);
+        if (!widget || !widget->isVisibleTo(client) || CaptionClipping::seenRegion(widget, client).isEmpty())
+            continue;
+        auto* frame = dynamic_cast<qt::FrameWidget*>(widget);
+        const bool box = qobject_cast<QPlainTextEdit*>(widget) || qobject_cast<QLineEdit*>(widget)
+            || qobject_cast<QComboBox*>(widget);
+        if (!frame && !box)
+            continue;
+        const QRect area(widget->mapTo(client, QPoint(0, 0)), widget->size());
+        const QRect device(
+            (QPointF(area.topLeft()) * ratio).toPoint(), (QPointF(area.bottomRight() + QPoint(1, 1)) * ratio).toPoint() - QPoint(1, 1));
+        const QColor face = widget->palette().color(box ? QPalette::Button : QPalette::Window);
+        auto isLine = [&](int x, int y) {
+            const QColor c = shot.pixelColor(x, y);
+            if (frame)
+                return c == frame->borderColour();
+            return c.lightness() < face.lightness() - 24 && c.lightness() < widget->palette().color(QPalette::Base).lightness() - 24;
+        };
+        const int top = frame ? device.top() + int(frame->titleRect().height() / 2 * ratio) : device.top();
+        // The part of each side clear of the caption and the rounded corners.
+        // A frame's top border runs through the middle of its caption.
+        auto side = [&](const char* name, bool vertical, int fixed, int direction, int from, int to) {
+            int lines = 0, places = 0;
+            for (int along = from; along <= to; ++along) {
+                ++places;
+                for (int depth = -1; depth < 3; ++depth) {
+                    const int x = vertical ? fixed + direction * depth : along;
+                    const int y = vertical ? along : fixed + direction * depth;
+                    if (shot.valid(x, y) && isLine(x, y)) {
+                        ++lines;
+                        break;
+                    }
+                }
+            }
+            if (places > 0 && lines < places * 8 / 10)
+                faults.push_back(control->name() + ": its " + name + " border shows on " + std::to_string(lines) + " of "
+                    + std::to_string(places) + " device pixels");
+        };
+        const int margin = int(6 * ratio);
+
+        side("left", true, device.left(), +1, top + margin, device.bottom() - margin);
+        side("right", true, device.right(), -1, top + margin, device.bottom() - margin);
+        side("bottom", false, device.bottom(), -1, device.left() + margin, device.right() - margin);
+        const int title_end = frame ? device.left() + int((frame->titleRect().right() + 4) * ratio) : device.left();
+        side("top", false, top, +1, std::max(title_end, device.left() + margin), device.right() - margin);
+    }
+    return faults;
+}
+
 class ScaledLayoutTest : public ::testing::TestWithParam<std::string> {
 protected:
     BoundForm1 bound;
@@ -179,6 +242,12 @@ TEST_P(ScaledLayoutTest, NothingClippedOrOverlapping)
 {
     WindowStates::enter(bound, GetParam());
     EXPECT_EQ(layoutFaults(bound.binding()), Faults());
+}
+
+TEST_P(ScaledLayoutTest, EveryBorderLineShows)
+{
+    WindowStates::enter(bound, GetParam());
+    EXPECT_EQ(borderFaults(bound), Faults());
 }
 
 TEST_P(ScaledLayoutTest, EachCommandOfABlockOnALineOfItsOwn)

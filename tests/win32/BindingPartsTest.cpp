@@ -1,0 +1,91 @@
+#include "ui/Button.h"
+#include "ui/Window.h"
+#include "win32/Accelerators.h"
+#include "win32/PixelScale.h"
+#include "win32/TextMapping.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+// The pieces of the Win32 binding that turn the model's texts and twips
+// into what Win32 takes; the session test drives the rest on real controls.
+namespace trevalo::win32 {
+namespace {
+
+TEST(Accelerators, ReadTheModelsKeyTexts)
+{
+    struct Case {
+        const char* keys;
+        BYTE modifiers;
+        WORD key;
+    };
+    const Case cases[] = {
+        { "Ctrl+I", FCONTROL, 'I' },
+        { "Ctrl+1", FCONTROL, '1' },
+        { "F1", 0, VK_F1 },
+        { "F12", 0, VK_F12 },
+        { "Ctrl+Shift+z", FCONTROL | FSHIFT, 'Z' },
+        { "Alt+Del", FALT, VK_DELETE },
+    };
+    for (const Case& c : cases) {
+        const std::optional<ACCEL> accel = Accelerators::parse(c.keys, 123);
+        ASSERT_TRUE(accel) << c.keys;
+        EXPECT_EQ(accel->fVirt, FVIRTKEY | c.modifiers) << c.keys;
+        EXPECT_EQ(accel->key, c.key) << c.keys;
+        EXPECT_EQ(accel->cmd, 123) << c.keys;
+    }
+    for (const char* unreadable : { "", "Ctrl+", "Hyper+I", "F0", "F25", "Ctrl+Nothing" })
+        EXPECT_FALSE(Accelerators::parse(unreadable, 1)) << unreadable;
+}
+
+TEST(TextMapping, MarksTheMnemonicAndKeepsAmpersandsLiteral)
+{
+    struct Case {
+        const char* caption;
+        char mnemonic;
+        const wchar_t* marked;
+    };
+    const Case cases[] = {
+        { "Import", 'I', L"&Import" },
+        { "Check if none found", 'N', L"Check if &none found" },
+        { "Undo Import", 'U', L"&Undo Import" },
+        { "Salt & Pepper", 'P', L"Salt && &Pepper" },
+        { "Salt & Pepper", '\0', L"Salt && Pepper" },
+        { "Reset", 'x', L"Reset" },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TextMapping::caption(c.caption, c.mnemonic), c.marked) << c.caption;
+    EXPECT_EQ(TextMapping::utf8(TextMapping::wide("Stra\xC3\x9F" "e \xE2\x86\x92 {00}\r\n")), "Stra\xC3\x9F" "e \xE2\x86\x92 {00}\r\n");
+}
+
+TEST(TextMapping, TooltipsNameTheShortcut)
+{
+    ui::Window window { "W", "", 3000, 2000 };
+    ui::Button button { &window, "b" };
+    button.setCaption("Copy to Clipboard");
+    EXPECT_EQ(TextMapping::tooltip(button), L"");
+    button.setShortcut("Ctrl+1");
+    EXPECT_EQ(TextMapping::tooltip(button), L"Copy to Clipboard (Ctrl+1)");
+    button.setTooltip("Are all inputs correctly set?");
+    EXPECT_EQ(TextMapping::tooltip(button), L"Are all inputs correctly set? (Ctrl+1)");
+}
+
+TEST(PixelScale, RoundsEdgesSoNeighboursMeetAtAnyDpi)
+{
+    // A list ending where the next begins, as cboSelect and cboPGC do.
+    const ui::Place left { 465, 495, 975, 315 };
+    const ui::Place right { 1440, 495, 570, 315 };
+    for (int dpi : { 96, 120, 144, 168, 192 }) {
+        const PixelScale scale(dpi);
+        EXPECT_EQ(scale.rect(left).right, scale.rect(right).left) << dpi;
+    }
+    EXPECT_EQ(PixelScale(96).size(11010, 8430).cx, 734);
+    EXPECT_EQ(PixelScale(96).size(11010, 8430).cy, 562);
+    EXPECT_EQ(PixelScale(144).size(11010, 8430).cx, 1101);
+    EXPECT_EQ(PixelScale(144).size(11010, 8430).cy, 843);
+}
+
+}
+}

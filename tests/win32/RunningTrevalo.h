@@ -1,0 +1,80 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace trevalo::testing {
+
+// trevalo.exe started as a process of its own and driven from outside with
+// the messages a user's actions produce: BM_CLICK on buttons, a pick from a
+// list's open drop-down, menu commands, keys posted to the focused control,
+// clicks on a window's background. Controls are found by the model's name,
+// through the control ID the binding gives each (its place in the model's
+// order), which this driver learns from the same window models. Message
+// boxes are found as the #32770 windows the program opens and answered by
+// their buttons. Every wait gives up after a while and says what it waited
+// for, so a hang fails the test instead of stopping it.
+class RunningTrevalo {
+public:
+    explicit RunningTrevalo(const std::wstring& program);
+    ~RunningTrevalo();
+    RunningTrevalo(const RunningTrevalo&) = delete;
+    RunningTrevalo& operator=(const RunningTrevalo&) = delete;
+
+    HWND mainWindow() const { return m_main; }
+    // The main window's control, or a secondary window's by its model's
+    // name (frmLog, frmAbout, Note).
+    HWND control(std::string_view name) const;
+    HWND control(HWND window, std::string_view form, std::string_view name) const;
+
+    static std::wstring text(HWND);
+    std::wstring text(std::string_view name) const { return text(control(name)); }
+    bool visible(std::string_view name) const;
+    bool enabled(std::string_view name) const;
+    int checked(std::string_view name) const;
+    // The text a closed list shows.
+    std::wstring shown(std::string_view list) const;
+
+    struct Box {
+        std::wstring title;
+        std::wstring prompt;
+    };
+    // Clicks a button and waits until the program has handled it. With
+    // `answer` (IDOK, IDYES, IDNO, IDCANCEL), the click opens a message box
+    // that is answered with that button; what it said is returned.
+    std::optional<Box> click(std::string_view button, int answer = 0);
+    // Picks `item` from a list the way the mouse does: the drop-down opens,
+    // the item is chosen, the drop-down closes.
+    void pick(std::string_view list, const std::wstring& item);
+    // Chooses a menu entry; like click().
+    std::optional<Box> choose(std::string_view entry, int answer = 0);
+    // Opens a secondary window with `open` (a menu entry or a button of the
+    // main window) and waits until it shows; the main window is disabled
+    // meanwhile.
+    HWND openWindow(std::string_view open, const std::wstring& title);
+    // A key the user presses in a window, as its focused control gets it.
+    void press(HWND window, WPARAM key);
+    void clickBackground(HWND window);
+    // Waits until a window the program opened has gone.
+    bool waitUntilClosed(HWND window);
+
+    std::wstring clipboard();
+    void setClipboard(const std::wstring& text);
+
+    // Closes the main window with its close box; the program's exit code.
+    std::optional<DWORD> close();
+
+private:
+    void sync() const;
+    HWND waitForWindow(const wchar_t* window_class, const std::wstring& title) const;
+    Box answerBox(int answer);
+
+    PROCESS_INFORMATION m_process {};
+    HWND m_main = nullptr;
+    HWND m_clipboard_owner = nullptr;
+};
+
+}

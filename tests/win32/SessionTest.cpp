@@ -1,0 +1,160 @@
+#include "win32/RunningTrevalo.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace trevalo::testing {
+namespace {
+
+// The program to drive, given on the command line after GoogleTest's own
+// options: tests/win32/run-session.sh passes it.
+std::wstring program;
+
+// A whole session on trevalo.exe's real controls, the way an author does it,
+// with the blocks compared against the texts the author should see and the
+// three copies read back from the Windows clipboard.
+TEST(Win32Session, GuardTargetDummyImportSettingsCopiesLogUndoAndReset)
+{
+    RunningTrevalo trevalo(program);
+    HWND main = trevalo.mainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(RunningTrevalo::text(main), L"Trevalo v1.55 ");
+    RECT client {};
+    GetClientRect(main, &client);
+    const UINT dpi = GetDpiForWindow(main);
+    EXPECT_EQ(client.right, MulDiv(734, int(dpi), 96));
+    EXPECT_EQ(client.bottom, MulDiv(562, int(dpi), 96));
+    EXPECT_EQ(trevalo.text("Text1"), L"{00 B1 00 0E 00 00 00 03} {30 06 00 01 01 83 00 00} {00 00 00 00 00 00 00 00}");
+    EXPECT_EQ(trevalo.text("Text2"),
+        L"{00 B1 00 0E 00 00 00 04} {71 00 00 0E 00 01 00 00} {00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}");
+    EXPECT_FALSE(trevalo.visible("Text3"));
+
+    trevalo.pick("cboGPRM", L"3");
+    trevalo.pick("cboPGC", L"3");
+    trevalo.pick("CboMenu", L"Chapter Menu");
+    EXPECT_EQ(trevalo.text("Text1"), L"{00 B1 00 03 00 00 00 03} {30 06 00 01 03 87 00 00} {00 00 00 00 00 00 00 00}");
+    EXPECT_EQ(trevalo.text("Label8"), L"VTSM 3 Chapter Menu");
+    ASSERT_TRUE(trevalo.visible("cmdNote"));
+
+    // The caution is a modal window; Escape closes it through its OK button.
+    HWND caution = trevalo.openWindow("cmdNote", L"Caution");
+    ASSERT_NE(caution, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(main));
+    EXPECT_EQ(GetWindow(caution, GW_OWNER), main);
+    trevalo.press(caution, VK_ESCAPE);
+    EXPECT_TRUE(trevalo.waitUntilClosed(caution));
+    EXPECT_TRUE(IsWindowEnabled(main));
+
+    trevalo.click("chkDummy");
+    trevalo.pick("cboDummy", L"12");
+    EXPECT_TRUE(trevalo.visible("Text3"));
+    EXPECT_TRUE(trevalo.visible("cmdCopy3"));
+    EXPECT_EQ(trevalo.text("Text2"), L"{00 B1 00 03 00 00 00 03} {20 04 00 00 00 00 00 0C} {00 00 00 00 00 00 00 00}");
+    EXPECT_EQ(trevalo.text("Label15"), L"VTSM 3, LU , 12");
+
+    trevalo.setClipboard(L"{71 00 00 05 00 07 00 00}\r\n{51 00 00 82 C5 00 00 00}");
+    const auto imported = trevalo.click("cmdPaste", IDOK);
+    ASSERT_TRUE(imported);
+    EXPECT_EQ(imported->title, L"Import");
+    EXPECT_EQ(imported->prompt,
+        L"2 Commands from PgcEdit:\r\n\r\n{71 00 00 05 00 07 00 00}\r\n{51 00 00 82 C5 00 00 00}\r\n\r\n"
+        L"Ensure that \"Automatically renumber GOTOs cmds upon insert/delete?\"\r\n is checked in PgcEdit's Options "
+        L"before copying.");
+    EXPECT_EQ(trevalo.text("Text3"),
+        L"{00 B1 00 03 00 00 00 06} {71 00 00 03 00 01 00 00} {71 00 00 05 00 07 00 00} {51 00 00 82 C5 00 00 00} "
+        L"{00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}");
+    EXPECT_FALSE(trevalo.visible("cmdPaste"));
+    EXPECT_TRUE(trevalo.visible("cmdUndo"));
+    EXPECT_FALSE(trevalo.enabled("cboSelect"));
+    EXPECT_TRUE(trevalo.enabled("cmdCopy2"));
+
+    trevalo.click("chkStreams");
+    EXPECT_EQ(trevalo.checked("chkStreams"), BST_CHECKED);
+    EXPECT_TRUE(trevalo.visible("txtDetect"));
+    EXPECT_EQ(trevalo.shown("cboAudio"), L"2");
+    trevalo.pick("cboAudio", L"4");
+    trevalo.click("chkHighlight");
+    EXPECT_EQ(trevalo.shown("cboButton"), L"1");
+    trevalo.pick("cboButton", L"5");
+    const std::wstring last_block = L"{00 B1 00 03 00 00 00 07} {71 00 00 03 00 01 00 00} {71 00 00 05 00 07 00 00} "
+                                    L"{51 00 00 84 C5 00 00 00} {56 00 00 00 14 00 00 00} {00 02 00 00 00 00 00 00} "
+                                    L"{00 00 00 00 00 00 00 00}";
+    EXPECT_EQ(trevalo.text("Text3"), last_block);
+
+    // With the paste instructions on, each copy says where the block goes.
+    trevalo.click("chkdisable");
+    EXPECT_EQ(trevalo.checked("chkdisable"), BST_UNCHECKED);
+    const auto first = trevalo.click("cmdCopy", IDOK);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->title, L"Paste Instructions");
+    EXPECT_EQ(first->prompt, L"1. Select [******** pre commands:] label in First Play PGC.\r\n2. Ctrl + Shift + V (Paste After).");
+    EXPECT_EQ(trevalo.clipboard(), L"{00 B1 00 03 00 00 00 03} {30 06 00 01 03 87 00 00} {00 00 00 00 00 00 00 00}");
+    const auto second = trevalo.click("cmdCopy2", IDOK);
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->prompt,
+        L"1. Select [******** pre commands:] label in VTSM 3 Chapter Menu.\r\n2. Ctrl + Shift + V (Paste After).");
+    EXPECT_EQ(trevalo.clipboard(), L"{00 B1 00 03 00 00 00 03} {20 04 00 00 00 00 00 0C} {00 00 00 00 00 00 00 00}");
+    const auto third = trevalo.click("cmdCopy3", IDOK);
+    ASSERT_TRUE(third);
+    EXPECT_EQ(third->prompt, L"1. Select [******** pre commands:] label in VTSM 3, LU , 12.\r\n2. Ctrl + Shift + V (Paste After).");
+    EXPECT_EQ(trevalo.clipboard(), last_block);
+
+    // The log is a modal window too; Enter closes it through its default button.
+    HWND log = trevalo.openWindow("Log", L"Log");
+    ASSERT_NE(log, nullptr);
+    const std::wstring report = RunningTrevalo::text(trevalo.control(log, "frmLog", "txtLog"));
+    const std::wstring heading = L"Trevalo v1.55 log (After import)\r\n";
+    EXPECT_EQ(report.substr(0, heading.size()), heading);
+    EXPECT_NE(report.find(L"[56 00 00 00 14 00 00 00]  5  (SetHL_BTN) Set Highlighted Button =(mov) 5120 (button 5)"),
+        std::wstring::npos);
+    trevalo.press(log, VK_RETURN);
+    EXPECT_TRUE(trevalo.waitUntilClosed(log));
+
+    const auto undo = trevalo.click("cmdUndo", IDYES);
+    ASSERT_TRUE(undo);
+    EXPECT_EQ(undo->title, L"Warning");
+    EXPECT_EQ(undo->prompt, L"Do you want to clear the clipboard? [Recommended]");
+    EXPECT_EQ(trevalo.text("Text3"),
+        L"{00 B1 00 03 00 00 00 04} {71 00 00 03 00 01 00 00} {00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}");
+    EXPECT_TRUE(trevalo.visible("cmdPaste"));
+    EXPECT_FALSE(trevalo.visible("txtDetect"));
+    EXPECT_EQ(trevalo.checked("chkStreams"), BST_UNCHECKED);
+    EXPECT_TRUE(trevalo.enabled("cboSelect"));
+    EXPECT_EQ(trevalo.clipboard(), L"");
+
+    const auto reset = trevalo.choose("mnuReset", IDYES);
+    ASSERT_TRUE(reset);
+    EXPECT_EQ(reset->title, L"Warning");
+    EXPECT_EQ(trevalo.text("Text1"), L"{00 B1 00 0E 00 00 00 03} {30 06 00 01 01 83 00 00} {00 00 00 00 00 00 00 00}");
+    EXPECT_EQ(trevalo.text("Text2"),
+        L"{00 B1 00 0E 00 00 00 04} {71 00 00 0E 00 01 00 00} {00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}");
+    EXPECT_EQ(trevalo.shown("cboGPRM"), L"14");
+    EXPECT_EQ(trevalo.text("Label8"), L"VTSM 1 Root Menu");
+    EXPECT_FALSE(trevalo.visible("Text3"));
+
+    // About closes on a click anywhere.
+    HWND about = trevalo.openWindow("About", L"About ");
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(RunningTrevalo::text(trevalo.control(about, "frmAbout", "lblVersion")), L"Version 1.55");
+    trevalo.clickBackground(about);
+    EXPECT_TRUE(trevalo.waitUntilClosed(about));
+
+    EXPECT_EQ(trevalo.close(), DWORD(0));
+}
+
+}
+}
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s [GoogleTest options] TREVALO.exe\n", argv[0]);
+        return 2;
+    }
+    const std::string path = argv[1];
+    trevalo::testing::program.assign(path.begin(), path.end());
+    return RUN_ALL_TESTS();
+}
