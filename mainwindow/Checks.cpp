@@ -82,6 +82,7 @@ void Form1::refreshChecks()
         lblNotice.setVisible(false);
         lblNotice.setCaption("");
         lblNotice.setTooltip("");
+        lblNotice.setAccessibleDescription("");
         return;
     }
     std::string caption = "Check: " + found.front().title;
@@ -95,6 +96,7 @@ void Form1::refreshChecks()
         details += finding.text;
     }
     lblNotice.setCaption(std::move(caption));
+    lblNotice.setAccessibleDescription(details);
     lblNotice.setTooltip(std::move(details));
     lblNotice.setVisible(true);
 }

@@ -58,7 +58,10 @@ void Form1::describeForKeyboardAndScreenReaders()
     Text1.setAccessibleName("New top pre commands for the First Play PGC");
     Text2.setAccessibleName("New top pre commands for the target PGC");
     Text3.setAccessibleName("New top pre commands for the PGC after the dummy");
-    lblNotice.setAccessibleName("Check findings");
+    // The findings line is read from the keyboard too: Tab stops on it, it
+    // shows its details then, and a screen reader reads its caption and the
+    // details (set with them, after every event).
+    lblNotice.setTabStop(ui::Label::TabStop::Yes);
     lblCopyNote.setAccessibleName("What was copied");
     lblCopied1.setAccessibleName("First Play PGC block copied");
     lblCopied2.setAccessibleName("Target PGC block copied");
@@ -100,7 +103,6 @@ void Form1::describeForKeyboardAndScreenReaders()
              { &Label11, steps[5] },
              { &Label10, steps[5] },
              { &Label14, steps[5] },
-             { &lblNotice, "What Trevalo's checks found in the blocks, and what to do" },
              { &lblCopyNote, "What the last copy put on the clipboard" },
              { &lblCopied1, "The block is on the clipboard as it now reads" },
              { &lblCopied2, "The block is on the clipboard as it now reads" },

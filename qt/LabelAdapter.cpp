@@ -1,5 +1,6 @@
 #include "qt/LabelAdapter.h"
 
+#include "qt/TabStopLabel.h"
 #include "qt/TextMapping.h"
 #include "ui/Label.h"
 
@@ -24,9 +25,11 @@ Qt::Alignment qtAlignment(ui::Alignment alignment)
 
 }
 
-QWidget* LabelAdapter::create(ui::Control&, QWidget& parent) const
+QWidget* LabelAdapter::create(ui::Control& control, QWidget& parent) const
 {
-    auto* label = new QLabel(&parent);
+    // A design property, read once: the widget kind depends on it.
+    const bool tab_stop = static_cast<const ui::Label&>(control).tabStop() == ui::Label::TabStop::Yes;
+    QLabel* label = tab_stop ? new TabStopLabel(&parent) : new QLabel(&parent);
     label->setTextFormat(Qt::PlainText);
     return label;
 }

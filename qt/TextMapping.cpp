@@ -3,6 +3,8 @@
 #include "ui/Control.h"
 
 #include <QKeySequence>
+#include <QStringList>
+#include <QTextDocument>
 
 namespace trevalo::qt {
 
@@ -26,9 +28,26 @@ QString TextMapping::caption(const std::string& text, char mnemonic)
     return result;
 }
 
+namespace {
+
+// Qt wraps a tooltip only when it is rich text (or wider than the screen);
+// prose with long lines (the checks' findings) is made rich so it wraps to
+// a readable width. Listings keep their lines as they are.
+QString wrapped(const QString& tip)
+{
+    constexpr int longest_unwrapped = 120;
+    for (const QString& line : tip.split(QLatin1Char('\n'))) {
+        if (line.size() > longest_unwrapped)
+            return Qt::convertFromPlainText(QString(tip).remove(QLatin1Char('\r')), Qt::WhiteSpaceNormal);
+    }
+    return tip;
+}
+
+}
+
 QString TextMapping::tooltip(const ui::Control& control)
 {
-    QString tip = QString::fromStdString(control.tooltip());
+    QString tip = wrapped(QString::fromStdString(control.tooltip()));
     if (control.shortcut().empty())
         return tip;
     if (tip.isEmpty())

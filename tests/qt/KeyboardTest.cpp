@@ -6,7 +6,10 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QScreen>
+#include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -25,8 +28,12 @@ protected:
 
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
+        // Pressed where the focus is, released where it is then, as a
+        // keyboard's keys arrive.
         QWidget* target = QApplication::focusWidget();
-        QTest::keyClick(target ? target : &bound.host, Qt::Key(key), modifiers);
+        QTest::keyPress(target ? target : &bound.host, Qt::Key(key), modifiers);
+        target = QApplication::focusWidget();
+        QTest::keyRelease(target ? target : &bound.host, Qt::Key(key), modifiers);
         // A mnemonic presses its button the way a click would: down now,
         // clicked a moment later. Wait for the click, however busy the
         // machine, before the next key.
@@ -106,8 +113,9 @@ protected:
             EXPECT_EQ(dialog->windowTitle().trimmed(), title);
             EXPECT_TRUE(dialog->testAttribute(Qt::WA_KeyboardFocusChange)) << "its focus shows";
             // About has nothing to focus; the others start with a control.
-            if (std::string(title) != "About")
+            if (std::string(title) != "About") {
                 EXPECT_NE(dialog->focusWidget(), nullptr) << title << ": a control has the focus from the start";
+            }
             for (int k : keys)
                 QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key(k));
             closed = !dialog->isVisible();
@@ -246,6 +254,31 @@ TEST_F(KeyboardTest, TabFollowsTheStepsAndSkipsWhatCannotBeSeen)
     EXPECT_EQ(order,
         (std::vector<std::string> { "cboGPRM", "chkNone", "cboSelect", "cboPGC", "CboMenu", "chkDummy", "chkLinkCN",
             "cmdPaste", "chkdisable", "Text1", "Text2" }));
+}
+
+// The findings line is a Tab stop; with the focus it shows its details,
+// wrapped to a readable width, and a screen reader reads caption and details.
+TEST_F(KeyboardTest, TheFindingsLineIsReachedAndReadFromTheKeyboard)
+{
+    bound.clipboard.contents = "{71 00 00 0E 00 05 00 00}"; // sets the guard register itself
+    key(Qt::Key_I, Qt::ControlModifier);
+    ASSERT_TRUE(form.lblNotice.visible());
+    tabTo(form.lblNotice);
+    QWidget* notice = bound.widgetFor(form.lblNotice);
+    EXPECT_EQ(notice->accessibleName().toStdString(), form.lblNotice.caption());
+    EXPECT_EQ(notice->accessibleDescription().toStdString(), form.lblNotice.tooltip());
+    EXPECT_TRUE(Qt::mightBeRichText(notice->toolTip()));
+    ASSERT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 5000)) << "the details show with the focus";
+    QWidget* tip = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->inherits("QTipLabel") && top->isVisible())
+            tip = top;
+    }
+    ASSERT_NE(tip, nullptr);
+    EXPECT_LT(tip->width(), notice->screen()->availableGeometry().width() / 2) << "wrapped, not one long line";
+    EXPECT_GT(tip->height(), 2 * tip->fontMetrics().height());
+    key(Qt::Key_Tab);
+    EXPECT_FALSE(focused(form.lblNotice));
 }
 
 TEST_F(KeyboardTest, ShortcutsShowInTooltipsAndEveryControlHasANameAndStep)
