@@ -133,5 +133,8 @@ int main(int argc, char** argv)
         host.setWindowIcon(icon);
     }
     host.show();
+    // Desktops give a new window the keyboard; without a window manager
+    // (a virtual display) it is asked for, so the focus shows there too.
+    host.activateWindow();
     return app.exec();
 }

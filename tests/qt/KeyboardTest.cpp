@@ -2,6 +2,7 @@
 #include "qt/QtModalWindows.h"
 
 #include <QAbstractButton>
+#include <QImage>
 #include <QApplication>
 #include <QComboBox>
 #include <QPlainTextEdit>
@@ -279,6 +280,24 @@ TEST_F(KeyboardTest, TheFindingsLineIsReachedAndReadFromTheKeyboard)
     EXPECT_GT(tip->height(), 2 * tip->fontMetrics().height());
     key(Qt::Key_Tab);
     EXPECT_FALSE(focused(form.lblNotice));
+}
+
+// The focus is on the register list from the start, and drawn so: the list
+// paints differently with the focus frame than without it.
+TEST_F(KeyboardTest, TheFocusShowsFromTheStart)
+{
+    QWidget* list = bound.widgetFor(form.cboGPRM);
+    ASSERT_TRUE(list->hasFocus());
+    ASSERT_TRUE(bound.host.testAttribute(Qt::WA_KeyboardFocusChange));
+    const QImage marked = list->grab().toImage();
+    bound.host.setAttribute(Qt::WA_KeyboardFocusChange, false);
+    const QImage unmarked = list->grab().toImage();
+    int differ = 0;
+    for (int y = 0; y < marked.height(); ++y) {
+        for (int x = 0; x < marked.width(); ++x)
+            differ += marked.pixel(x, y) != unmarked.pixel(x, y);
+    }
+    EXPECT_GT(differ, marked.width() + marked.height()) << "a frame around the list";
 }
 
 TEST_F(KeyboardTest, ShortcutsShowInTooltipsAndEveryControlHasANameAndStep)
