@@ -282,6 +282,7 @@ std::vector<std::string> SessionOracle::after(const UserAction& action)
     }
     checkRoundTrip(action, faults);
     checkPostSettingEdit(action, faults);
+    checkCopyMarks(action, faults);
     if (m_form.chkStreams.value() != ui::Checked)
         m_setstn_at_switch_on.clear();
     return faults;
@@ -697,6 +698,25 @@ void SessionOracle::checkCopy(const UserAction& action, Faults& faults) const
     const bool instructions = m_form.chkdisable.value() == ui::Unchecked;
     if (titles.size() != (instructions ? 1u : 0u) || (instructions && titles[0] != "Paste Instructions"))
         faults.push_back(action.control + (instructions ? " did not show its paste instructions" : " showed a message though they are disabled"));
+}
+
+// Each block is marked copied exactly while it reads as its last copy since
+// the last Reset.
+void SessionOracle::checkCopyMarks(const UserAction& action, Faults& faults)
+{
+    const ui::TextBox* blocks[] = { &m_form.Text1, &m_form.Text2, &m_form.Text3 };
+    const ui::Label* marks[] = { &m_form.lblCopied1, &m_form.lblCopied2, &m_form.lblCopied3 };
+    const char* copies[] = { "cmdCopy", "cmdCopy2", "cmdCopy3" };
+    if (action.control == "mnuReset" && action.answer != ui::Answer::Cancel)
+        m_copied = {};
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (action.control == copies[i])
+            m_copied[i] = blocks[i]->text();
+        const bool marked = blocks[i]->visible() && m_copied[i] && *m_copied[i] == blocks[i]->text();
+        if (marks[i]->visible() != marked)
+            faults.push_back(marks[i]->name() + (marked ? " is hidden though " : " shows though ") + blocks[i]->name()
+                + (marked ? " reads as copied" : " does not read as its last copy"));
+    }
 }
 
 // The secondary windows read the main window and change nothing in it; the

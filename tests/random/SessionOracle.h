@@ -45,6 +45,7 @@ private:
     void checkSecondaryWindow(const UserAction&, Faults&) const;
     void checkRoundTrip(const UserAction&, Faults&);
     void checkPostSettingEdit(const UserAction&, Faults&) const;
+    void checkCopyMarks(const UserAction&, Faults&);
     void checkUnchanged(std::string_view why, Faults&) const;
 
     // Text3 while the dummy skip is on, Text2 otherwise: where the menu's
@@ -87,6 +88,8 @@ private:
     // The SetSTN commands of the menu block when the stream setting was
     // switched on, in order.
     std::vector<std::string> m_setstn_at_switch_on;
+    // What each copy button last put on the clipboard since the last Reset.
+    std::array<std::optional<std::string>, 3> m_copied;
 };
 
 }
