@@ -4,6 +4,7 @@
 #   MODEL_ARGS    extra flags for the model benchmark (Google Benchmark's)
 #   STARTUP_ROUNDS  runs of each start-up pairing (default 15)
 #   LATENCY_ROUNDS  rounds of the latency session (default 15)
+#   WINE_STARTUP_ROUNDS  runs of each Windows start-up pairing under Wine (default 9)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-bench}
@@ -26,6 +27,15 @@ run() {
 run "$build/bench/trevalo_model_bench" ${MODEL_ARGS:-}
 run "$build/bench/trevalo_startup_bench" "${STARTUP_ROUNDS:-15}"
 QT_QPA_PLATFORM=offscreen run "$build/bench/trevalo_latency_bench" "${LATENCY_ROUNDS:-15}"
+# The Windows build under Wine, where Wine and MinGW-w64 are (make windows-deps).
+if command -v wine >/dev/null 2>&1 && command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1; then
+    windows=${WINDOWS_DIR:-build-windows}
+    cmake -S . -B "$windows" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+        -DTREVALO_GUI=OFF -DTREVALO_WIN32=ON >/dev/null
+    cmake --build "$windows" -j "$jobs" --target trevalo_startup_probe bare_window_probe >/dev/null
+    cmake --build "$build" -j "$jobs" --target trevalo_wine_startup_bench >/dev/null
+    run "$build/bench/trevalo_wine_startup_bench" "${WINE_STARTUP_ROUNDS:-9}" "$windows"
+fi
 
 echo "$(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg) at the end; min / median / max over repetitions"
 awk -F'\t' '

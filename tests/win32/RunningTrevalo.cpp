@@ -224,10 +224,13 @@ HWND RunningTrevalo::waitForWindow(const wchar_t* window_class, const std::wstri
     return nullptr;
 }
 
+// Once the window is gone, the code that opened it goes on until the
+// program next reads its messages, which is when sync() returns: a box's
+// own message loop may still read some while the box hides.
 bool RunningTrevalo::waitUntilClosed(HWND window)
 {
     for (DWORD waited = 0; waited < patience_ms; waited += poll_ms) {
-        if (!IsWindow(window) || !IsWindowVisible(window)) {
+        if (!IsWindow(window)) {
             sync();
             return true;
         }
@@ -327,6 +330,51 @@ void RunningTrevalo::press(HWND window, WPARAM key)
     const UINT scan = MapVirtualKeyW(UINT(key), MAPVK_VK_TO_VSC);
     PostMessageW(target, WM_KEYDOWN, key, LPARAM(1 | (scan << 16)));
     PostMessageW(target, WM_KEYUP, key, LPARAM(1 | (scan << 16) | (3u << 30)));
+}
+
+std::string RunningTrevalo::focused() const
+{
+    GUITHREADINFO gui {};
+    gui.cbSize = sizeof gui;
+    if (!GetGUIThreadInfo(m_process.dwThreadId, &gui) || !gui.hwndFocus || GetParent(gui.hwndFocus) != m_main)
+        return {};
+    const std::size_t order = win32::ControlIds::orderOf(GetDlgCtrlID(gui.hwndFocus));
+    const std::vector<ui::Control*>& controls = models().main.window().controls();
+    return order < controls.size() ? controls[order]->name() : std::string();
+}
+
+// A posted key is read after any message sent meanwhile, so sync() cannot
+// tell when it has been handled; the focus moving can.
+void RunningTrevalo::tab()
+{
+    const std::string before = focused();
+    press(m_main, VK_TAB);
+    for (DWORD waited = 0; waited < patience_ms && focused() == before; waited += poll_ms)
+        Sleep(poll_ms);
+}
+
+std::optional<RunningTrevalo::Box> RunningTrevalo::type(std::initializer_list<WORD> keys, int answer)
+{
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+        INPUT input {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
+    if (answer)
+        return answerBox(answer);
+    Sleep(100);
+    sync();
+    return std::nullopt;
 }
 
 void RunningTrevalo::clickBackground(HWND window)

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -57,6 +58,15 @@ public:
     HWND openWindow(std::string_view open, const std::wstring& title);
     // A key the user presses in a window, as its focused control gets it.
     void press(HWND window, WPARAM key);
+    // The model's name of the main window's control that has the focus
+    // (empty for none of them).
+    std::string focused() const;
+    // Tab in the main window; returns once the focus has moved.
+    void tab();
+    // Keys typed on the keyboard (SendInput), modifiers first, released in
+    // reverse order; they go to the window that is active. With `answer`,
+    // they open a message box that is answered with that button.
+    std::optional<Box> type(std::initializer_list<WORD> keys, int answer = 0);
     void clickBackground(HWND window);
     // Waits until a window the program opened has gone.
     bool waitUntilClosed(HWND window);
@@ -67,8 +77,10 @@ public:
     // Closes the main window with its close box; the program's exit code.
     std::optional<DWORD> close();
 
-private:
+    // Returns once the program has handled what it was sent before.
     void sync() const;
+
+private:
     HWND waitForWindow(const wchar_t* window_class, const std::wstring& title) const;
     Box answerBox(int answer);
 

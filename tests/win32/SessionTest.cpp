@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace trevalo::testing {
 namespace {
@@ -30,6 +31,28 @@ TEST(Win32Session, GuardTargetDummyImportSettingsCopiesLogUndoAndReset)
     EXPECT_EQ(trevalo.text("Text2"),
         L"{00 B1 00 0E 00 00 00 04} {71 00 00 0E 00 01 00 00} {00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}");
     EXPECT_FALSE(trevalo.visible("Text3"));
+
+    // Tab goes by the steps, past what cannot be seen or used.
+    std::vector<std::string> tab_order;
+    for (int i = 0; i < 30 && (tab_order.empty() || trevalo.focused() != tab_order.front()); ++i) {
+        tab_order.push_back(trevalo.focused());
+        trevalo.tab();
+    }
+    EXPECT_EQ(tab_order,
+        (std::vector<std::string> { "cboGPRM", "chkNone", "cboSelect", "cboPGC", "CboMenu", "chkDummy", "chkLinkCN",
+            "cmdPaste", "chkdisable", "Text1", "Text2" }));
+
+    // Keys stepping through a closed list pick once, where they come to rest,
+    // and leave the focus on the list for the next key.
+    for (int i = 0; i < 30 && trevalo.focused() != "cboPGC"; ++i)
+        trevalo.tab();
+    trevalo.press(main, VK_DOWN);
+    trevalo.press(main, VK_DOWN);
+    for (int waited = 0; waited < 3000 && trevalo.text("Label8") != L"VTSM 3 Root Menu"; waited += 100)
+        Sleep(100);
+    EXPECT_EQ(trevalo.shown("cboPGC"), L"3");
+    EXPECT_EQ(trevalo.text("Label8"), L"VTSM 3 Root Menu");
+    EXPECT_EQ(trevalo.focused(), "cboPGC");
 
     trevalo.pick("cboGPRM", L"3");
     trevalo.pick("cboPGC", L"3");
@@ -86,7 +109,8 @@ TEST(Win32Session, GuardTargetDummyImportSettingsCopiesLogUndoAndReset)
     // With the paste instructions on, each copy says where the block goes.
     trevalo.click("chkdisable");
     EXPECT_EQ(trevalo.checked("chkdisable"), BST_UNCHECKED);
-    const auto first = trevalo.click("cmdCopy", IDOK);
+    // The first copy by its shortcut, from the keyboard.
+    const auto first = trevalo.type({ VK_CONTROL, '1' }, IDOK);
     ASSERT_TRUE(first);
     EXPECT_EQ(first->title, L"Paste Instructions");
     EXPECT_EQ(first->prompt, L"1. Select [******** pre commands:] label in First Play PGC.\r\n2. Ctrl + Shift + V (Paste After).");
@@ -149,6 +173,8 @@ TEST(Win32Session, GuardTargetDummyImportSettingsCopiesLogUndoAndReset)
 
 int main(int argc, char** argv)
 {
+    // Pixels as the window has them, at any dpi.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     ::testing::InitGoogleTest(&argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s [GoogleTest options] TREVALO.exe\n", argv[0]);

@@ -1,0 +1,223 @@
+// Start-up of the Windows build under Wine against the limit: runs
+// trevalo.exe (its own wWinMain, see FirstPaintHook.cpp) and a bare Win32
+// window as whole Wine processes on an Xvfb display this program starts
+// itself, alternating, and prints the wall time to the first paint and the
+// peak working set each reports of itself at that moment, as rows of the
+// shared table.
+//
+//   trevalo_wine_startup_bench ROUNDS WINDOWS_BUILD_DIR
+
+#include "bench/TableRow.h"
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace trevalo::bench {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int timeout_ms = 60000;
+constexpr double wall_limit = 1.2;
+constexpr double memory_limit = 1.2;
+
+struct Sample {
+    double paint_ms = 0;
+    double peak_mb = 0;
+};
+
+std::vector<char*> pointers(std::vector<std::string>& strings)
+{
+    std::vector<char*> result;
+    for (std::string& each : strings)
+        result.push_back(each.data());
+    result.push_back(nullptr);
+    return result;
+}
+
+std::optional<Sample> runOnce(const std::string& runner, const std::string& probe, const std::string& display)
+{
+    int out[2];
+    if (pipe(out) != 0)
+        return std::nullopt;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    posix_spawn_file_actions_addclose(&actions, out[1]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) {
+        if (std::string(*e).rfind("DISPLAY=", 0) != 0)
+            env.push_back(*e);
+    }
+    env.push_back("DISPLAY=" + display);
+    std::vector<std::string> args = { runner, probe };
+    std::vector<char*> argv = pointers(args);
+    std::vector<char*> envp = pointers(env);
+
+    const auto start = Clock::now();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, runner.c_str(), &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (spawned != 0) {
+        close(out[0]);
+        return std::nullopt;
+    }
+    std::optional<Clock::time_point> painted;
+    std::string seen;
+    pollfd watch { out[0], POLLIN, 0 };
+    while (!painted) {
+        const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+        if (waited > timeout_ms || poll(&watch, 1, int(timeout_ms - waited)) <= 0)
+            break;
+        char buffer[128];
+        const ssize_t got = read(out[0], buffer, sizeof buffer);
+        if (got <= 0)
+            break;
+        seen.append(buffer, std::size_t(got));
+        const std::size_t line = seen.find("painted ");
+        if (line != std::string::npos && seen.find('\n', line) != std::string::npos)
+            painted = Clock::now();
+    }
+    if (!painted)
+        kill(pid, SIGKILL);
+    close(out[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!painted) {
+        std::fprintf(stderr, "%s did not paint\n", probe.c_str());
+        return std::nullopt;
+    }
+    const double bytes = std::strtod(seen.c_str() + seen.find("painted ") + 8, nullptr);
+    return Sample { std::chrono::duration<double, std::milli>(*painted - start).count(), bytes / (1024.0 * 1024.0) };
+}
+
+struct Xvfb {
+    pid_t pid = 0;
+    std::string display;
+};
+
+// A private Xvfb on a display number it picks itself (-displayfd).
+std::optional<Xvfb> startXvfb()
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return std::nullopt;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclose(&actions, fds[0]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::vector<std::string> args
+        = { "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset" };
+    std::vector<char*> argv = pointers(args);
+    Xvfb server;
+    const int spawned = posix_spawnp(&server.pid, "Xvfb", &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(fds[1]);
+    if (spawned != 0) {
+        close(fds[0]);
+        return std::nullopt;
+    }
+    std::string number;
+    char c = 0;
+    pollfd watch { fds[0], POLLIN, 0 };
+    while (poll(&watch, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
+        number += c;
+    close(fds[0]);
+    if (number.empty()) {
+        kill(server.pid, SIGTERM);
+        waitpid(server.pid, nullptr, 0);
+        return std::nullopt;
+    }
+    server.display = ":" + number;
+    return server;
+}
+
+Spread spread(const std::vector<Sample>& samples, double Sample::*field)
+{
+    std::vector<double> values;
+    for (const Sample& s : samples)
+        values.push_back(s.*field);
+    return spreadOf(values);
+}
+
+}
+}
+
+int main(int argc, char** argv)
+{
+    using namespace trevalo::bench;
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s ROUNDS WINDOWS_BUILD_DIR\n", argv[0]);
+        return 2;
+    }
+    const int rounds = std::max(1, std::atoi(argv[1]));
+    const std::string build = argv[2];
+    const std::string runner = TREVALO_SOURCE_DIR "/tests/win32/wine-run.sh";
+    const std::string probes[] = { build + "/bench/win32/trevalo_startup_probe.exe", build + "/bench/win32/bare_window_probe.exe" };
+
+    for (const std::string& probe : probes) {
+        if (access(probe.c_str(), R_OK) != 0) {
+            std::fprintf(stderr, "no %s: build trevalo_startup_probe and bare_window_probe there first\n", probe.c_str());
+            return 1;
+        }
+    }
+    const std::optional<Xvfb> xvfb = startXvfb();
+    if (!xvfb) {
+        std::fprintf(stderr, "Xvfb did not start\n");
+        return 1;
+    }
+    // Round 0 makes Wine's prefix if need be and warms the page cache; it is
+    // not counted. Odd rounds run the bare window first.
+    std::vector<Sample> results[2];
+    for (int round = 0; round <= rounds; ++round) {
+        for (int i = 0; i < 2; ++i) {
+            const int which = round % 2 ? 1 - i : i;
+            const std::optional<Sample> sample = runOnce(runner, probes[which], xvfb->display);
+            if (sample && round > 0)
+                results[which].push_back(*sample);
+        }
+    }
+    kill(xvfb->pid, SIGTERM);
+    waitpid(xvfb->pid, nullptr, 0);
+    if (results[0].empty() || results[1].empty()) {
+        std::fprintf(stderr, "no complete runs under Wine\n");
+        return 1;
+    }
+    struct Measure {
+        const char* group;
+        const char* what;
+        double Sample::*field;
+        const char* unit;
+        double limit;
+    };
+    const Measure measures[] = {
+        { "start-up, Wine/Xvfb", "wall to first paint", &Sample::paint_ms, "ms", wall_limit },
+        { "memory, Wine/Xvfb", "peak working set", &Sample::peak_mb, "MB", memory_limit },
+    };
+    for (const Measure& m : measures) {
+        const Spread bare = spread(results[1], m.field);
+        const Spread trevalo = spread(results[0], m.field);
+        const double ratio = trevalo.median / bare.median;
+        printRow(m.group, std::string("bare Win32 window ") + m.what, bare, m.unit, "", "", "", "");
+        printRow(m.group, std::string("trevalo.exe ") + m.what, trevalo, m.unit, "bare " + figure(bare.median),
+            figure(ratio), "<= " + figure(m.limit) + " x bare", ratio <= m.limit ? "yes" : "NO");
+    }
+    return 0;
+}

@@ -1,0 +1,71 @@
+#include "win32/TextMapping.h"
+
+#include "ui/Control.h"
+
+#include <cwctype>
+
+namespace trevalo::win32 {
+
+std::wstring TextMapping::wide(std::string_view utf8)
+{
+    if (utf8.empty())
+        return {};
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
+    std::wstring result(std::size_t(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), result.data(), length);
+    return result;
+}
+
+std::string TextMapping::utf8(std::wstring_view wide)
+{
+    if (wide.empty())
+        return {};
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string result(std::size_t(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), result.data(), length, nullptr, nullptr);
+    return result;
+}
+
+std::wstring TextMapping::caption(const std::string& text, char mnemonic)
+{
+    const std::wstring plain = wide(text);
+    std::wstring result;
+    result.reserve(plain.size() + 2);
+    bool marked = mnemonic == '\0';
+    const wchar_t letter = wchar_t(std::towlower(wchar_t(static_cast<unsigned char>(mnemonic))));
+    for (wchar_t c : plain) {
+        if (c == L'&') {
+            result += L"&&";
+            continue;
+        }
+        if (!marked && std::towlower(c) == letter) {
+            result += L'&';
+            marked = true;
+        }
+        result += c;
+    }
+    return result;
+}
+
+std::wstring TextMapping::tooltip(const ui::Control& control)
+{
+    std::wstring tip = wide(control.tooltip());
+    if (control.shortcut().empty())
+        return tip;
+    if (tip.empty())
+        tip = wide(control.displayText());
+    return tip + L" (" + wide(control.shortcut()) + L")";
+}
+
+std::wstring TextMapping::windowText(HWND hwnd)
+{
+    const int length = GetWindowTextLengthW(hwnd);
+    if (length <= 0)
+        return {};
+    std::wstring text(std::size_t(length) + 1, L'\0');
+    const int got = GetWindowTextW(hwnd, text.data(), length + 1);
+    text.resize(std::size_t(got > 0 ? got : 0));
+    return text;
+}
+
+}

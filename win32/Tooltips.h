@@ -1,0 +1,39 @@
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+namespace trevalo::win32 {
+
+// One comctl32 tooltip window for all the controls of a top-level window.
+// The texts are not given up front: the tooltip asks the owner for one
+// (TTN_GETDISPINFOW) each time it is about to show, so a tooltip the model
+// works out only when read (a block's listing) is made only when pointed
+// at. Long texts wrap at a width that follows the dpi.
+class Tooltips {
+public:
+    explicit Tooltips(HWND owner);
+    ~Tooltips();
+    Tooltips(const Tooltips&) = delete;
+    Tooltips& operator=(const Tooltips&) = delete;
+
+    void add(HWND control);
+    void setDpi(int dpi);
+    HWND handle() const { return m_tooltip; }
+
+    // The tooltip of a control that has the keyboard focus, under it for as
+    // long as it has the focus (the pointer may be anywhere). Its text is
+    // asked for with the ID focus_tip.
+    static constexpr UINT_PTR focus_tip = 1;
+    void showUnder(HWND control);
+    void hideFocusTip();
+
+private:
+    TOOLINFOW focusTool() const;
+
+    HWND m_owner;
+    HWND m_tooltip;
+    bool m_focus_tool_added = false;
+};
+
+}
