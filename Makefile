@@ -11,10 +11,12 @@ PACKAGES := cmake g++ make qt6-base-dev libfontconfig-dev libgtest-dev libbenchm
 
 all: build
 
-deps:
-	@command -v dpkg-query >/dev/null 2>&1 || { echo "Not a Debian/Ubuntu system: install Qt 6, CMake, GoogleTest and Google Benchmark yourself."; exit 0; }; \
+# Installs those of the packages named by $(1) that are missing, through
+# sudo when not root; elsewhere than Debian or Ubuntu it names $(2).
+define install_missing
+	@command -v dpkg-query >/dev/null 2>&1 || { echo "Not a Debian/Ubuntu system: install $($(2)) yourself."; exit 0; }; \
 	missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $($(1)); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -23,6 +25,11 @@ deps:
 	  $$sudo apt-get update -qq && \
 	  $$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+endef
+PACKAGES_ELSEWHERE := Qt 6, CMake, GoogleTest and Google Benchmark
+
+deps:
+	$(call install_missing,PACKAGES,PACKAGES_ELSEWHERE)
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -40,21 +47,25 @@ run: build
 	@$(BUILD_DIR)/trevalo
 
 # The model and its tests are built a second time with AddressSanitizer and
-# UndefinedBehaviorSanitizer; the first report of either fails the run.
+# UndefinedBehaviorSanitizer; the first report of either fails the run. With
+# clang (which `make` installs) that one build also holds the fuzz targets,
+# run briefly after the tests; without it g++ builds the tests alone.
 SANITIZE_DIR ?= build-asan
+SANITIZER_RUN := ASAN_OPTIONS=halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
-	@echo "The model and its tests under AddressSanitizer and UndefinedBehaviorSanitizer, in $(SANITIZE_DIR):"
-	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTREVALO_GUI=OFF -DTREVALO_SANITIZE=ON >/dev/null
-	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
-	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-	  ctest --output-on-failure -j $(JOBS)
 	@if command -v clang++ >/dev/null 2>&1; then \
-	  echo "clang found: a short fuzzing pass, $(FUZZ_TEST_SECONDS) s a target (make fuzz runs longer):"; \
-	  $(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_TEST_SECONDS); \
+	  echo "The model and its tests under AddressSanitizer and UndefinedBehaviorSanitizer, built by clang with the fuzz targets, in $(FUZZ_DIR):"; \
+	  $(MAKE) --no-print-directory fuzz-build && \
+	  (cd $(FUZZ_DIR) && $(SANITIZER_RUN) ctest --output-on-failure -j $(JOBS)) && \
+	  echo "A short fuzzing pass, $(FUZZ_TEST_SECONDS) s a target (make fuzz runs longer):" && \
+	  tests/fuzz/run.sh $(FUZZ_TEST_SECONDS) $(FUZZ_DIR); \
 	else \
-	  echo "No clang: the fuzz targets are not run."; \
+	  echo "No clang: the model and its tests under the sanitizers, built by g++ in $(SANITIZE_DIR); no fuzzing."; \
+	  cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTREVALO_GUI=OFF -DTREVALO_SANITIZE=ON >/dev/null && \
+	  cmake --build $(SANITIZE_DIR) -j $(JOBS) && \
+	  (cd $(SANITIZE_DIR) && $(SANITIZER_RUN) ctest --output-on-failure -j $(JOBS)); \
 	fi
 	@$(MAKE) --no-print-directory windows-deps
 	@if command -v wine >/dev/null 2>&1; then \
@@ -73,7 +84,7 @@ FUZZ_TEST_SECONDS ?= 20
 
 fuzz-build: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DTREVALO_GUI=OFF -DTREVALO_TESTS=OFF -DTREVALO_FUZZ=ON >/dev/null
+	  -DTREVALO_GUI=OFF -DTREVALO_TESTS=ON -DTREVALO_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ_DIR) -j $(JOBS)
 
 fuzz: fuzz-build
@@ -111,18 +122,10 @@ WINDOWS_ICON := $(WINDOWS_DIR)/trevalo.ico
 
 .PHONY: windows-deps windows windows-test windows-screenshots
 
+WINDOWS_ELSEWHERE := MinGW-w64, Wine and GoogleTest's sources
+
 windows-deps:
-	@command -v dpkg-query >/dev/null 2>&1 || { echo "Not a Debian/Ubuntu system: install MinGW-w64, Wine and GoogleTest's sources yourself."; exit 0; }; \
-	missing=""; \
-	for p in $(WINDOWS_PACKAGES); do \
-	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
-	done; \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:$$missing"; \
-	  if [ "$$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi; \
-	  $$sudo apt-get update -qq && \
-	  $$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
-	fi
+	$(call install_missing,WINDOWS_PACKAGES,WINDOWS_ELSEWHERE)
 
 windows: windows-deps configure
 	@cmake --build $(BUILD_DIR) --target trevalo_windows_icon -j $(JOBS)
