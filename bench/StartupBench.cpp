@@ -7,6 +7,7 @@
 //   trevalo_startup_bench [ROUNDS]
 
 #include "bench/TableRow.h"
+#include "bench/Xvfb.h"
 
 #include <chrono>
 #include <csignal>
@@ -117,51 +118,6 @@ std::optional<Sample> runOnce(const std::string& program, const std::map<std::st
     }
     auto ms = [&](Clock::time_point t) { return std::chrono::duration<double, std::milli>(t - start).count(); };
     return Sample { ms(*painted), ms(exited), double(usage.ru_maxrss) / 1024.0 };
-}
-
-// A private Xvfb on a display number it picks itself (-displayfd), so it
-// cannot collide with another one on the machine.
-struct Xvfb {
-    pid_t pid = 0;
-    std::string display;
-};
-
-std::optional<Xvfb> startXvfb()
-{
-    int fds[2];
-    if (pipe(fds) != 0)
-        return std::nullopt;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addclose(&actions, fds[0]);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    std::string fd = std::to_string(fds[1]);
-    std::vector<std::string> args = { "Xvfb", "-displayfd", fd, "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset" };
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    Xvfb server;
-    const int spawned = posix_spawnp(&server.pid, "Xvfb", &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(fds[1]);
-    if (spawned != 0) {
-        close(fds[0]);
-        return std::nullopt;
-    }
-    std::string number;
-    char c = 0;
-    pollfd watch { fds[0], POLLIN, 0 };
-    while (poll(&watch, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
-        number += c;
-    close(fds[0]);
-    if (number.empty()) {
-        kill(server.pid, SIGTERM);
-        waitpid(server.pid, nullptr, 0);
-        return std::nullopt;
-    }
-    server.display = ":" + number;
-    return server;
 }
 
 struct Subject {

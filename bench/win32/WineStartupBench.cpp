@@ -8,6 +8,7 @@
 //   trevalo_wine_startup_bench ROUNDS WINDOWS_BUILD_DIR
 
 #include "bench/TableRow.h"
+#include "bench/Xvfb.h"
 
 #include <algorithm>
 #include <chrono>
@@ -106,47 +107,6 @@ std::optional<Sample> runOnce(const std::string& runner, const std::string& prob
     }
     const double bytes = std::strtod(seen.c_str() + seen.find("painted ") + 8, nullptr);
     return Sample { std::chrono::duration<double, std::milli>(*painted - start).count(), bytes / (1024.0 * 1024.0) };
-}
-
-struct Xvfb {
-    pid_t pid = 0;
-    std::string display;
-};
-
-// A private Xvfb on a display number it picks itself (-displayfd).
-std::optional<Xvfb> startXvfb()
-{
-    int fds[2];
-    if (pipe(fds) != 0)
-        return std::nullopt;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addclose(&actions, fds[0]);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    std::vector<std::string> args
-        = { "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset" };
-    std::vector<char*> argv = pointers(args);
-    Xvfb server;
-    const int spawned = posix_spawnp(&server.pid, "Xvfb", &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(fds[1]);
-    if (spawned != 0) {
-        close(fds[0]);
-        return std::nullopt;
-    }
-    std::string number;
-    char c = 0;
-    pollfd watch { fds[0], POLLIN, 0 };
-    while (poll(&watch, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
-        number += c;
-    close(fds[0]);
-    if (number.empty()) {
-        kill(server.pid, SIGTERM);
-        waitpid(server.pid, nullptr, 0);
-        return std::nullopt;
-    }
-    server.display = ":" + number;
-    return server;
 }
 
 Spread spread(const std::vector<Sample>& samples, double Sample::*field)
