@@ -32,7 +32,8 @@ if command -v wine >/dev/null 2>&1 && command -v x86_64-w64-mingw32-g++-posix >/
     windows=${WINDOWS_DIR:-build-windows}
     cmake -S . -B "$windows" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
         -DTREVALO_GUI=OFF -DTREVALO_WIN32=ON >/dev/null
-    cmake --build "$windows" -j "$jobs" --target trevalo_startup_probe bare_window_probe >/dev/null
+    cmake --build "$windows" -j "$jobs" --target trevalo_startup_probe bare_window_probe \
+        bare_common_controls_probe >/dev/null
     cmake --build "$build" -j "$jobs" --target trevalo_wine_startup_bench >/dev/null
     run "$build/bench/trevalo_wine_startup_bench" "${WINE_STARTUP_ROUNDS:-9}" "$windows"
 fi
