@@ -29,6 +29,9 @@ struct ControlWindow {
     bool clipped = false;
     // A tool of the window's tooltip is watching it.
     bool has_tool = false;
+    // Where the tool that stands in for it while it is disabled lies, in
+    // the host's client pixels; empty while it is enabled or hidden.
+    RECT disabled_tool {};
     // A list's drop-down, which asks for its colours on its own.
     HWND list_box = nullptr;
     // A list's text when it is none of its items, drawn in the closed list.

@@ -41,6 +41,32 @@ void Tooltips::add(HWND control)
     SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, LPARAM(&tool));
 }
 
+TOOLINFOW Tooltips::disabledTool(UINT_PTR id) const
+{
+    TOOLINFOW tool {};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = m_owner;
+    tool.uId = id;
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    return tool;
+}
+
+void Tooltips::placeForDisabled(UINT_PTR id, const RECT& place)
+{
+    TOOLINFOW tool = disabledTool(id);
+    const bool added = SendMessageW(m_tooltip, TTM_GETTOOLINFOW, 0, LPARAM(&tool));
+    tool = disabledTool(id);
+    tool.rect = place;
+    SendMessageW(m_tooltip, added ? TTM_NEWTOOLRECTW : TTM_ADDTOOLW, 0, LPARAM(&tool));
+}
+
+void Tooltips::removeForDisabled(UINT_PTR id)
+{
+    TOOLINFOW tool = disabledTool(id);
+    SendMessageW(m_tooltip, TTM_DELTOOLW, 0, LPARAM(&tool));
+}
+
 TOOLINFOW Tooltips::focusTool() const
 {
     TOOLINFOW tool {};

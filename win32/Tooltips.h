@@ -18,6 +18,11 @@ public:
     Tooltips& operator=(const Tooltips&) = delete;
 
     void add(HWND control);
+    // A disabled control gets no mouse messages; they go to the window it
+    // is in. While it is disabled its tooltip is a tool of that window over
+    // the control's place, asked for with the control's ID.
+    void placeForDisabled(UINT_PTR id, const RECT& place);
+    void removeForDisabled(UINT_PTR id);
     void setDpi(int dpi);
     HWND handle() const { return m_tooltip; }
 
@@ -30,6 +35,7 @@ public:
 
 private:
     TOOLINFOW focusTool() const;
+    TOOLINFOW disabledTool(UINT_PTR id) const;
 
     HWND m_owner;
     HWND m_tooltip;

@@ -192,6 +192,23 @@ void WindowBinding::addTooltipWhenNeeded(const Control& control, ControlWindow& 
     window.has_tool = true;
 }
 
+void WindowBinding::mirrorDisabledTool(ControlWindow& window)
+{
+    RECT place {};
+    // By its own style: the host may not be showing yet.
+    if (window.has_tool && (GetWindowLongPtrW(window.hwnd, GWL_STYLE) & WS_VISIBLE) && !IsWindowEnabled(window.hwnd)) {
+        GetWindowRect(window.hwnd, &place);
+        MapWindowPoints(nullptr, m_host, reinterpret_cast<POINT*>(&place), 2);
+    }
+    if (EqualRect(&place, &window.disabled_tool))
+        return;
+    if (IsRectEmpty(&place))
+        m_tooltips.removeForDisabled(UINT_PTR(window.id));
+    else
+        m_tooltips.placeForDisabled(UINT_PTR(window.id), place);
+    window.disabled_tool = place;
+}
+
 void WindowBinding::mirror(Focus focus)
 {
     {
@@ -258,6 +275,7 @@ void WindowBinding::mirrorEntry(std::size_t order)
         window.adapter->laidOut(control, window, m_scale.rect(CommonProperties::absolutePlace(control)), m_fonts, m_scale.dpi());
     CommonProperties::show(control, window);
     addTooltipWhenNeeded(control, window);
+    mirrorDisabledTool(window);
     // Where a frame is, whether it shows and whether it is enabled, decide
     // the same for every control inside it; they come later in this pass.
     markDescendantsStale(control, m_tracker);
@@ -579,7 +597,13 @@ bool WindowBinding::notify(NMHDR& header, LRESULT& result)
 {
     if (header.hwndFrom == m_tooltips.handle() && header.code == TTN_GETDISPINFOW) {
         auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
-        Control* control = header.idFrom == Tooltips::focus_tip ? m_focus_tip : controlFor(HWND(header.idFrom));
+        Control* control = nullptr;
+        if (info.uFlags & TTF_IDISHWND)
+            control = controlFor(HWND(header.idFrom));
+        else if (header.idFrom == Tooltips::focus_tip)
+            control = m_focus_tip;
+        else if (const std::optional<std::size_t> order = orderOfId(int(header.idFrom)))
+            control = m_tracker.controls()[*order];
         m_tip = control ? TextMapping::tooltip(*control) : std::wstring();
         info.lpszText = m_tip.data();
         info.hinst = nullptr;

@@ -95,6 +95,7 @@ private:
 
     void create(std::size_t order);
     void addTooltipWhenNeeded(const ui::Control&, ControlWindow&);
+    void mirrorDisabledTool(ControlWindow&);
     void mirrorEntry(std::size_t order);
     void mirrorMenu();
     void mirrorFocus();

@@ -384,6 +384,23 @@ void RunningTrevalo::clickBackground(HWND window)
     PostMessageW(window, WM_LBUTTONUP, 0, at);
 }
 
+std::wstring RunningTrevalo::tooltipOver(std::string_view name)
+{
+    RECT rect {};
+    GetWindowRect(control(name), &rect);
+    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    std::wstring tip;
+    if (HWND tooltip = waitForWindow(L"tooltips_class32", L""))
+        tip = text(tooltip);
+    RECT main {};
+    GetWindowRect(m_main, &main);
+    SetCursorPos(main.right + 40, main.bottom + 40);
+    for (DWORD waited = 0; waited < patience_ms && findWindow(m_process.dwProcessId, L"tooltips_class32", nullptr);
+         waited += poll_ms)
+        Sleep(poll_ms);
+    return tip;
+}
+
 std::wstring RunningTrevalo::clipboard()
 {
     std::wstring text;

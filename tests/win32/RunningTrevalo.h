@@ -68,6 +68,10 @@ public:
     // they open a message box that is answered with that button.
     std::optional<Box> type(std::initializer_list<WORD> keys, int answer = 0);
     void clickBackground(HWND window);
+    // Puts the pointer on the middle of a control of the main window and
+    // returns the tooltip the program shows for it (empty if none shows);
+    // the pointer then leaves the window and the tooltip goes.
+    std::wstring tooltipOver(std::string_view name);
     // Waits until a window the program opened has gone.
     bool waitUntilClosed(HWND window);
 

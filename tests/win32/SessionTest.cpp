@@ -16,6 +16,20 @@ std::wstring program;
 // A whole session on trevalo.exe's real controls, the way an author does it,
 // with the blocks compared against the texts the author should see and the
 // three copies read back from the Windows clipboard.
+// A disabled control gets no mouse messages of its own, yet its tooltip
+// still says what it is for and which key runs it.
+TEST(Win32Session, TooltipsShowOverEnabledAndDisabledControls)
+{
+    RunningTrevalo trevalo(program);
+    ASSERT_NE(trevalo.mainWindow(), nullptr);
+    ASSERT_FALSE(trevalo.enabled("cmdCopy"));
+    ASSERT_FALSE(trevalo.enabled("optOn"));
+    EXPECT_EQ(trevalo.tooltipOver("cmdPaste"), L"Are all inputs correctly set? (Ctrl+I)");
+    EXPECT_EQ(trevalo.tooltipOver("cmdCopy"), L"Copy to Clipboard (Ctrl+1)");
+    EXPECT_EQ(trevalo.tooltipOver("optOn"), L"Use this for turning on subtitles");
+    EXPECT_EQ(trevalo.close(), DWORD(0));
+}
+
 TEST(Win32Session, GuardTargetDummyImportSettingsCopiesLogUndoAndReset)
 {
     RunningTrevalo trevalo(program);
