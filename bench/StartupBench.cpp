@@ -6,32 +6,23 @@
 //
 //   trevalo_startup_bench [ROUNDS]
 
+#include "bench/PaintedRun.h"
 #include "bench/TableRow.h"
 #include "bench/Xvfb.h"
 
-#include <chrono>
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace trevalo::bench {
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 constexpr int default_rounds = 9;
 constexpr int timeout_ms = 30000;
@@ -44,80 +35,14 @@ struct Sample {
     double peak_mb = 0;
 };
 
-std::vector<char*> environmentWith(std::vector<std::string>& storage, const std::map<std::string, std::string>& extra)
-{
-    for (char** e = environ; *e; ++e) {
-        std::string entry = *e;
-        const std::string name = entry.substr(0, entry.find('='));
-        if (!extra.count(name))
-            storage.push_back(entry);
-    }
-    for (const auto& [name, value] : extra)
-        storage.push_back(name + "=" + value);
-    std::vector<char*> pointers;
-    for (std::string& entry : storage)
-        pointers.push_back(entry.data());
-    pointers.push_back(nullptr);
-    return pointers;
-}
-
-// posix_spawn shares the parent's memory until exec, so the child's peak
-// resident size is the program's own, not this driver's.
 std::optional<Sample> runOnce(const std::string& program, const std::map<std::string, std::string>& env)
 {
-    int out[2];
-    if (pipe(out) != 0)
-        return std::nullopt;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    posix_spawn_file_actions_addclose(&actions, out[1]);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    std::vector<std::string> storage;
-    std::vector<char*> envp = environmentWith(storage, env);
-    std::string path = program;
-    char* argv[] = { path.data(), nullptr };
-
-    const auto start = Clock::now();
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
-    if (spawned != 0) {
-        close(out[0]);
-        return std::nullopt;
-    }
-
-    std::optional<Clock::time_point> painted;
-    std::string seen;
-    pollfd watch { out[0], POLLIN, 0 };
-    while (!painted) {
-        const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-        if (waited > timeout_ms || poll(&watch, 1, int(timeout_ms - waited)) <= 0)
-            break;
-        char buffer[64];
-        const ssize_t got = read(out[0], buffer, sizeof buffer);
-        if (got <= 0)
-            break;
-        seen.append(buffer, std::size_t(got));
-        if (seen.find("painted\n") != std::string::npos)
-            painted = Clock::now();
-    }
-    if (!painted)
-        kill(pid, SIGKILL);
-    close(out[0]);
-
-    int status = 0;
-    rusage usage {};
-    wait4(pid, &status, 0, &usage);
-    const auto exited = Clock::now();
-    if (!painted || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    const std::optional<PaintedRun> run = runUntilPainted({ program }, env, timeout_ms);
+    if (!run || !WIFEXITED(run->status) || WEXITSTATUS(run->status) != 0) {
         std::fprintf(stderr, "%s did not paint and quit cleanly\n", program.c_str());
         return std::nullopt;
     }
-    auto ms = [&](Clock::time_point t) { return std::chrono::duration<double, std::milli>(t - start).count(); };
-    return Sample { ms(*painted), ms(exited), double(usage.ru_maxrss) / 1024.0 };
+    return Sample { run->paint_ms, run->exit_ms, double(run->usage.ru_maxrss) / 1024.0 };
 }
 
 struct Subject {

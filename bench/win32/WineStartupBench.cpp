@@ -9,11 +9,11 @@
 //
 //   trevalo_wine_startup_bench ROUNDS WINDOWS_BUILD_DIR
 
+#include "bench/PaintedRun.h"
 #include "bench/TableRow.h"
 #include "bench/Xvfb.h"
 
 #include <algorithm>
-#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -21,18 +21,11 @@
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-extern char** environ;
-
 namespace trevalo::bench {
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 constexpr int timeout_ms = 60000;
 constexpr double wall_limit = 1.2;
@@ -43,72 +36,14 @@ struct Sample {
     double peak_mb = 0;
 };
 
-std::vector<char*> pointers(std::vector<std::string>& strings)
-{
-    std::vector<char*> result;
-    for (std::string& each : strings)
-        result.push_back(each.data());
-    result.push_back(nullptr);
-    return result;
-}
-
 std::optional<Sample> runOnce(const std::string& runner, const std::string& probe, const std::string& display)
 {
-    int out[2];
-    if (pipe(out) != 0)
-        return std::nullopt;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    posix_spawn_file_actions_addclose(&actions, out[1]);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) {
-        if (std::string(*e).rfind("DISPLAY=", 0) != 0)
-            env.push_back(*e);
-    }
-    env.push_back("DISPLAY=" + display);
-    std::vector<std::string> args = { runner, probe };
-    std::vector<char*> argv = pointers(args);
-    std::vector<char*> envp = pointers(env);
-
-    const auto start = Clock::now();
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, runner.c_str(), &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
-    if (spawned != 0) {
-        close(out[0]);
-        return std::nullopt;
-    }
-    std::optional<Clock::time_point> painted;
-    std::string seen;
-    pollfd watch { out[0], POLLIN, 0 };
-    while (!painted) {
-        const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-        if (waited > timeout_ms || poll(&watch, 1, int(timeout_ms - waited)) <= 0)
-            break;
-        char buffer[128];
-        const ssize_t got = read(out[0], buffer, sizeof buffer);
-        if (got <= 0)
-            break;
-        seen.append(buffer, std::size_t(got));
-        const std::size_t line = seen.find("painted ");
-        if (line != std::string::npos && seen.find('\n', line) != std::string::npos)
-            painted = Clock::now();
-    }
-    if (!painted)
-        kill(pid, SIGKILL);
-    close(out[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    if (!painted) {
+    const std::optional<PaintedRun> run = runUntilPainted({ runner, probe }, { { "DISPLAY", display } }, timeout_ms);
+    if (!run) {
         std::fprintf(stderr, "%s did not paint\n", probe.c_str());
         return std::nullopt;
     }
-    const double bytes = std::strtod(seen.c_str() + seen.find("painted ") + 8, nullptr);
-    return Sample { std::chrono::duration<double, std::milli>(*painted - start).count(), bytes / (1024.0 * 1024.0) };
+    return Sample { run->paint_ms, std::strtod(run->said.c_str(), nullptr) / (1024.0 * 1024.0) };
 }
 
 Spread spread(const std::vector<Sample>& samples, double Sample::*field)
