@@ -57,12 +57,6 @@ struct Platform {
 
 void report(const Platform& platform, const std::vector<Sample>& trevalo, const std::vector<Sample>& bare)
 {
-    auto spread = [](const std::vector<Sample>& samples, double Sample::*field) {
-        std::vector<double> values;
-        for (const Sample& s : samples)
-            values.push_back(s.*field);
-        return spreadOf(values);
-    };
     struct Measure {
         const char* group;
         const char* what;
@@ -77,8 +71,8 @@ void report(const Platform& platform, const std::vector<Sample>& trevalo, const 
     };
     for (const Measure& m : measures) {
         const std::string group = std::string(m.group) + ", " + platform.name;
-        const Spread b = spread(bare, m.field);
-        const Spread t = spread(trevalo, m.field);
+        const Spread b = spreadOf(bare, m.field);
+        const Spread t = spreadOf(trevalo, m.field);
         const double ratio = t.median / b.median;
         printRow(group, std::string("bare QMainWindow ") + m.what, b, m.unit, "", "", "", "");
         printRow(group, std::string("Trevalo ") + m.what, t, m.unit, "bare " + figure(b.median), figure(ratio),

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace trevalo::bench {
@@ -25,6 +26,16 @@ inline Spread spreadOf(std::vector<double> values)
     const std::size_t n = values.size();
     const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
     return { values.front(), median, values.back() };
+}
+
+// The spread of one figure of every sample, as a start-up bench keeps several.
+template<typename Sample>
+Spread spreadOf(const std::vector<Sample>& samples, double Sample::*field)
+{
+    std::vector<double> values;
+    for (const Sample& sample : samples)
+        values.push_back(sample.*field);
+    return spreadOf(std::move(values));
 }
 
 // Three significant figures, so microseconds and megabytes read alike.

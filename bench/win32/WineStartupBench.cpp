@@ -46,14 +46,6 @@ std::optional<Sample> runOnce(const std::string& runner, const std::string& prob
     return Sample { run->paint_ms, std::strtod(run->said.c_str(), nullptr) / (1024.0 * 1024.0) };
 }
 
-Spread spread(const std::vector<Sample>& samples, double Sample::*field)
-{
-    std::vector<double> values;
-    for (const Sample& s : samples)
-        values.push_back(s.*field);
-    return spreadOf(values);
-}
-
 }
 }
 
@@ -111,9 +103,9 @@ int main(int argc, char** argv)
         { "memory, Wine/Xvfb", "peak working set", &Sample::peak_mb, "MB", memory_limit },
     };
     for (const Measure& m : measures) {
-        const Spread plain = spread(results[bare], m.field);
-        const Spread with_controls = spread(results[bare_common_controls], m.field);
-        const Spread own = spread(results[trevalo], m.field);
+        const Spread plain = spreadOf(results[bare], m.field);
+        const Spread with_controls = spreadOf(results[bare_common_controls], m.field);
+        const Spread own = spreadOf(results[trevalo], m.field);
         const double ratio = own.median / plain.median;
         printRow(m.group, std::string("bare Win32 window ") + m.what, plain, m.unit, "", "", "", "");
         printRow(m.group, std::string("bare window with common controls 6 ") + m.what, with_controls, m.unit,
