@@ -72,7 +72,9 @@ void Form1::refreshCopyFeedback()
     lblCopyNote.setVisible(!m_copy_note.empty());
     // The findings come back once a block changes (only then can they
     // change); meanwhile pointing at the note, or the log, shows them.
-    lblCopyNote.setTooltip(m_copy_note.empty() ? std::string() : lblNotice.tooltip());
+    const std::string findings = m_copy_note.empty() ? std::string() : lblNotice.tooltip();
+    lblCopyNote.setTooltip(findings);
+    lblCopyNote.setAccessibleDescription(findings.empty() ? std::string(copy_note_description) : findings);
     if (!m_copy_note.empty())
         lblNotice.setVisible(false);
 }

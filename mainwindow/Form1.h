@@ -249,6 +249,8 @@ private:
     // What each block held when it was last copied; the note of the last
     // copy, with the three blocks as they read then.
     std::optional<std::string> m_copied[3];
+    // What a screen reader says of the copy note when no findings ride on it.
+    static constexpr std::string_view copy_note_description = "What the last copy put on the clipboard";
     std::string m_copy_note;
     std::string m_noted_blocks[3];
     // The SetSTN commands of the last shown block as the stream setting found

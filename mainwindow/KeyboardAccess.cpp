@@ -62,6 +62,9 @@ void Form1::describeForKeyboardAndScreenReaders()
     // shows its details then, and a screen reader reads its caption and the
     // details (set with them, after every event).
     lblNotice.setTabStop(ui::Label::TabStop::Yes);
+    // The copy note stands in the findings' place while it shows, so it
+    // carries them for the keyboard in the same way.
+    lblCopyNote.setTabStop(ui::Label::TabStop::Yes);
     lblCopyNote.setAccessibleName("What was copied");
     lblCopied1.setAccessibleName("First Play PGC block copied");
     lblCopied2.setAccessibleName("Target PGC block copied");
@@ -103,7 +106,7 @@ void Form1::describeForKeyboardAndScreenReaders()
              { &Label11, steps[5] },
              { &Label10, steps[5] },
              { &Label14, steps[5] },
-             { &lblCopyNote, "What the last copy put on the clipboard" },
+             { &lblCopyNote, copy_note_description.data() },
              { &lblCopied1, "The block is on the clipboard as it now reads" },
              { &lblCopied2, "The block is on the clipboard as it now reads" },
              { &lblCopied3, "The block is on the clipboard as it now reads" },

@@ -151,7 +151,8 @@ void Form1::showSubPicture(std::string_view code)
     ui::OptionButton* shown = nullptr;
     std::string number = "nc";
     if (code == "00") {
-        // No change reads the same under On and Off; Off is the design's own.
+        // No change reads the same under On and Off: keep On where the author
+        // chose it, else show Off, the option selected at start-up.
         shown = optOn.value() ? &optOn : &optOff;
     } else if ((value >= 0x80 && value <= 0x9F) || (value >= 0xC0 && value <= 0xDF)) {
         shown = value >= 0xC0 ? &optOn : &optOff;

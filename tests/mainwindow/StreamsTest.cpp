@@ -250,7 +250,8 @@ TEST_F(Streams, AdoptedSubPictureCodesSelectTheirMode)
 }
 
 // The window shows what an imported command holds and writes nothing until
-// the author chooses; what was selected before must not matter.
+// the author chooses; what was selected before matters only for "no change",
+// which reads alike under On and Off.
 TEST_F(Streams, AdoptingShowsTheSubPictureCodeAndChangesNoByte)
 {
     using Option = ui::OptionButton Form1::*;
@@ -337,6 +338,13 @@ TEST_F(Streams, ANewCommandStartsAtNoChangeWhateverOptionWasShown)
         click(*mode);
         EXPECT_EQ(form.Text2.text().substr(78, 25), mode == &form.optNotSet ? "{51 00 00 00 BF 00 00 00}" : "{51 00 00 00 FF 00 00 00}");
         EXPECT_FALSE(form.cboSubs.enabled());
+
+        // Off and on again straight away, with the mode still selected.
+        click(form.chkStreams);
+        click(form.chkStreams);
+        EXPECT_EQ(form.Text2.text().substr(78, 25), "{51 00 00 00 00 00 00 00}");
+        EXPECT_TRUE(form.optOff.value());
+        EXPECT_TRUE(form.cboSubs.enabled());
 
         clickAndAnswer(form.mnuReset, ui::Answer::Yes);
         paste(trace);

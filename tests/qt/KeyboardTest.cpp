@@ -280,6 +280,14 @@ TEST_F(KeyboardTest, TheFindingsLineIsReachedAndReadFromTheKeyboard)
     EXPECT_GT(tip->height(), 2 * tip->fontMetrics().height());
     key(Qt::Key_Tab);
     EXPECT_FALSE(focused(form.lblNotice));
+
+    // After a copy the note takes the line's place, and the findings with it.
+    key(Qt::Key_2, Qt::ControlModifier);
+    ASSERT_TRUE(form.lblCopyNote.visible());
+    ASSERT_FALSE(form.lblNotice.visible());
+    tabTo(form.lblCopyNote);
+    EXPECT_EQ(bound.widgetFor(form.lblCopyNote)->accessibleDescription().toStdString(), form.lblNotice.tooltip());
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 5000));
 }
 
 // The focus is on the register list from the start, and drawn so: the list

@@ -36,7 +36,8 @@ std::uint64_t number(const char* variable, std::uint64_t fallback)
 }
 
 // The window's state dump less what the checks own: the notice line, the
-// blocks' tooltips and the copy note's (the findings it stands in for).
+// blocks' tooltips and the copy note's tooltip and description (the
+// findings it stands in for).
 std::string withoutChecks(const Form1& form)
 {
     std::string dump = form.window().dumpState();
@@ -49,6 +50,11 @@ std::string withoutChecks(const Form1& form)
         std::string bare = line;
         const std::string tip = " tooltip " + ui::quoted(block->tooltip());
         bare.erase(bare.find(tip), tip.size());
+        if (block == &form.lblCopyNote) {
+            // A screen reader hears the findings the note carries.
+            const std::string said = " describes " + ui::quoted(block->tooltip());
+            bare.replace(bare.find(said), said.size(), " describes \"What the last copy put on the clipboard\"");
+        }
         dump.replace(dump.find(line), line.size(), bare);
     }
     return dump;

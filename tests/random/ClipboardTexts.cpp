@@ -19,7 +19,7 @@ std::string setSTN(Random& random)
     static const std::vector<int> audio { 0x00, 0x80, 0x81, 0x82, 0x83, 0x84, 0x85, 0x86, 0x87 };
     static const std::vector<int> angle { 0x00, 0x81, 0x82, 0x83, 0x84, 0x85, 0x86, 0x87, 0x88, 0x89 };
     int sub = 0;
-    switch (random.below(6)) {
+    switch (random.below(7)) {
     case 0:
         sub = 0x00;
         break;
@@ -35,6 +35,12 @@ std::string setSTN(Random& random)
     case 4:
         sub = 0xBF;
         break;
+    case 5: {
+        // A code no option writes: a PgcEdit trace may hold one.
+        static const std::vector<int> unknown { 0x01, 0x7F, 0xA0, 0xBD, 0xE0, 0xFE };
+        sub = random.oneOf(unknown);
+        break;
+    }
     default:
         sub = 0xFF;
         break;
