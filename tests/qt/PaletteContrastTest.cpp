@@ -159,6 +159,30 @@ double hueDistance(const QColor& a, const QColor& b)
     return std::min(d, 1 - d) * 360;
 }
 
+// A disabled control looks it: its face sinks towards the window's and its
+// text towards its face, well below what the same control shows enabled.
+void expectDisabledControlsLookDisabled(BoundForm1& bound)
+{
+    const QColor window = QApplication::palette().color(QPalette::Window);
+    int disabled = 0;
+    for (const Measured& m : measureColouredControls(bound)) {
+        if (m.enabled)
+            continue;
+        ++disabled;
+        SCOPED_TRACE(m.name);
+        QWidget* widget = bound.binding().widgetFor(*m.control);
+        const QPalette& p = widget->palette();
+        const Painted active = *painted(widget);
+        const QColor active_fore = p.color(QPalette::Active, active.text_role);
+        QColor active_back = active.back;
+        if (qobject_cast<QPushButton*>(widget) || qobject_cast<QComboBox*>(widget))
+            active_back = p.color(QPalette::Active, QPalette::Button);
+        EXPECT_LE(m.ratio, 0.75 * qt::Contrast::ratio(active_fore, active_back));
+        EXPECT_LE(qt::Contrast::ratio(m.colours.back, window), std::max(1.5, 0.6 * qt::Contrast::ratio(active_back, window)));
+    }
+    ::testing::Test::RecordProperty("disabled_measured", std::to_string(disabled));
+}
+
 // The window built under a dark palette, as a desktop in dark mode starts it.
 class DarkPaletteTest : public ::testing::TestWithParam<std::string> {
 protected:
@@ -206,28 +230,9 @@ TEST_P(DarkPaletteTest, EveryColouredTextReadsOnItsBackground)
     RecordProperty("lowest_enabled_contrast", std::to_string(lowest));
 }
 
-// A disabled control looks it: its face sinks towards the window's and its
-// text towards its face, well below what the same control shows enabled.
 TEST_P(DarkPaletteTest, ADisabledControlLooksDisabled)
 {
-    const QColor window = QApplication::palette().color(QPalette::Window);
-    int disabled = 0;
-    for (const Measured& m : measureColouredControls(*bound)) {
-        if (m.enabled)
-            continue;
-        ++disabled;
-        SCOPED_TRACE(m.name);
-        QWidget* widget = bound->binding().widgetFor(*m.control);
-        const QPalette& p = widget->palette();
-        const Painted active = *painted(widget);
-        const QColor active_fore = p.color(QPalette::Active, active.text_role);
-        QColor active_back = active.back;
-        if (qobject_cast<QPushButton*>(widget) || qobject_cast<QComboBox*>(widget))
-            active_back = p.color(QPalette::Active, QPalette::Button);
-        EXPECT_LE(m.ratio, 0.75 * qt::Contrast::ratio(active_fore, active_back));
-        EXPECT_LE(qt::Contrast::ratio(m.colours.back, window), std::max(1.5, 0.6 * qt::Contrast::ratio(active_back, window)));
-    }
-    RecordProperty("disabled_measured", std::to_string(disabled));
+    expectDisabledControlsLookDisabled(*bound);
 }
 
 // The colours read from the palettes are the ones on screen: the control
@@ -318,6 +323,12 @@ TEST_P(LightPaletteTest, TheDesignsColoursAreUsedUnchanged)
         ++checked;
     }
     EXPECT_GT(checked, 25);
+}
+
+TEST_P(LightPaletteTest, ADisabledControlLooksDisabled)
+{
+    WindowStates::enter(bound, GetParam());
+    expectDisabledControlsLookDisabled(bound);
 }
 
 INSTANTIATE_TEST_SUITE_P(States, LightPaletteTest, ::testing::ValuesIn(WindowStates::names()),
