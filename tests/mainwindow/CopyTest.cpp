@@ -174,7 +174,7 @@ TEST_F(Copy, ACopyIsNotedAndEachBlockMarkedUntilItChanges)
         EXPECT_FALSE(mark->visible()) << mark->name();
 }
 
-TEST_F(Copy, TheNoteCountsOneCommandAndTrimsTheCaption)
+TEST_F(Copy, TheNoteNamesTheTargetWithoutTheCaptionsTrailingBlanks)
 {
     click(window.chkDummy);
     importCommand();
