@@ -52,6 +52,14 @@ void ComboBoxWidget::release()
 
 bool ComboBoxWidget::event(QEvent* event)
 {
+    // Tab moves on before any key handler sees it; the held pick goes
+    // first, as it may show the very control Tab should reach next (the
+    // Caution a chapter menu brings).
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+            release();
+    }
     // A shortcut (Ctrl+1 copies a block, F1 opens About) acts on the pick
     // made; every key comes this way first, the stepping ones too.
     if (event->type() == QEvent::ShortcutOverride) {
