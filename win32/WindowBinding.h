@@ -3,19 +3,20 @@
 #include "ui/Control.h"
 #include "ui/MirrorTracker.h"
 #include "win32/BindingEvents.h"
-#include "win32/ColourMapping.h"
-#include "win32/ControlWindow.h"
+#include "win32/ControlPainting.h"
+#include "win32/ControlRegistry.h"
+#include "win32/ControlTooltips.h"
+#include "win32/FocusNavigation.h"
 #include "win32/FontMapping.h"
+#include "win32/KeyPick.h"
+#include "win32/MenuBar.h"
 #include "win32/PixelScale.h"
-#include "win32/Tooltips.h"
+#include "win32/ShortcutTable.h"
 
 #include <windows.h>
 
 #include <cstddef>
 #include <functional>
-#include <optional>
-#include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace trevalo::ui {
@@ -33,10 +34,13 @@ namespace trevalo::win32 {
 // points, then mirror() copies the model back onto the controls and tells
 // the host once the model has hidden the window. The binding itself keeps
 // the registry (control IDs, windows), makes windows lazily, stacks them,
-// moves the focus, holds the tooltips and the accelerator table, and
-// decides when a list picked with keys has been picked; it decides nothing
-// about what an event means, and owns neither the model nor the host
-// window (the windows it makes are the host's children).
+// walks the controls to mirror them and dispatches the host's messages; its
+// parts move the focus with Tab (FocusNavigation), show the tooltips
+// (ControlTooltips), answer the painting messages (ControlPainting), keep
+// the menu bar and the accelerator table (MenuBar, ShortcutTable) and hold
+// a list's pick until the keys are done with it (KeyPick). It decides
+// nothing about what an event means, and owns neither the model nor the
+// host window (the windows it makes are the host's children).
 class WindowBinding final : private BindingEvents {
 public:
     WindowBinding(ui::Window& window, HWND host, int dpi);
@@ -47,7 +51,7 @@ public:
     // Makes the windows of the controls that show now and mirrors the model
     // onto them. Separate from the constructor, as the host must be able to
     // forward messages (WM_MEASUREITEM) while the controls are being made.
-    void start();
+    void start() { mirror(); }
 
     enum class Focus { Follow, StayWithUser };
     // Copies every control changed since the last mirror onto its window,
@@ -59,8 +63,8 @@ public:
     // A message of the host window; true when the binding answered it, with
     // `result` as the answer.
     bool handle(UINT message, WPARAM, LPARAM, LRESULT& result);
-    bool translateAccelerator(MSG&);
-    bool translateTab(const MSG&);
+    bool translateAccelerator(MSG& message) { return m_shortcuts.translate(m_host, message); }
+    bool translateTab(const MSG& message) { return m_navigation.translateTab(message); }
     // Escape or the close box of a secondary window: the window's cancel.
     void userCancelled();
     // The window moved to a screen of another dpi: fonts and places follow.
@@ -70,9 +74,9 @@ public:
     // Controls that cannot show yet get their window when they first can,
     // or when asked for here, whichever comes first.
     HWND windowFor(const ui::Control&);
-    ui::Control* controlFor(HWND) const;
-    HMENU menuBar() const { return m_menu_bar; }
-    static bool hasMenuEntries(const ui::Window&);
+    ui::Control* controlFor(HWND hwnd) const { return m_registry.controlFor(hwnd); }
+    HMENU menuBar() const { return m_menu_bar.handle(); }
+    static bool hasMenuEntries(const ui::Window& window) { return MenuBar::wanted(window); }
 
     ui::Window& window() const { return m_window; }
     HWND host() const { return m_host; }
@@ -81,67 +85,48 @@ public:
     std::function<void()> on_hidden;
 
 private:
-    struct KeyPick {
-        ui::ComboBox* list;
-        std::size_t index;
-    };
-
     void handled(ui::Control&) override;
-    void taken(ui::Control&) override;
+    void taken(ui::Control& control) override { m_tracker.mirrored(control); }
     void picked(ui::ComboBox&, std::size_t index) override;
     void pickedByKey(ui::ComboBox&, std::size_t index) override;
-    void settleKeyPick() override;
+    void settleKeyPick() override { m_key_pick.settle(); }
     void commitKeyPick();
+    // Passes on a user event to the model, counted in m_event_depth while
+    // it runs, then shows the model again, `shown` too.
+    template <typename Event>
+    void passOn(ui::Control& shown, Event);
 
     void create(std::size_t order);
-    void addTooltipWhenNeeded(const ui::Control&, ControlWindow&);
-    void mirrorDisabledTool(ControlWindow&);
     void mirrorEntry(std::size_t order);
-    void mirrorMenu();
     void mirrorFocus();
     void restack();
-    void rebuildAccelerators();
     void userFocused(ui::Control&);
-    void focusSomething();
-    enum class Towards { Next, Previous };
-    HWND nextTabStop(HWND from, Towards) const;
-    void moveFocusTo(HWND);
-
     bool command(int id, int code, HWND from);
-    void followFocusTip(ui::Control&, const ControlWindow&, WORD code);
-    bool notify(NMHDR&, LRESULT& result);
-    bool colour(HDC, HWND from, LRESULT& result);
-    std::optional<std::size_t> orderOf(HWND) const;
-    std::optional<std::size_t> orderOfId(int id) const;
 
     ui::Window& m_window;
     HWND m_host;
     PixelScale m_scale;
     ui::MirrorTracker m_tracker;
     FontMapping m_fonts;
-    ColourMapping m_colours;
-    Tooltips m_tooltips;
-    HMENU m_menu_bar = nullptr;
-    HACCEL m_accelerators = nullptr;
+    ControlRegistry m_registry;
+    ControlPainting m_painting;
+    ControlTooltips m_tooltips;
+    FocusNavigation m_navigation;
+    // User events in progress: a message box or modal window an operation
+    // opens runs a message loop inside it, where a pick made with keys must
+    // wait.
+    int m_event_depth = 0;
+    KeyPick m_key_pick;
+    MenuBar m_menu_bar;
+    ShortcutTable m_shortcuts;
 
-    std::vector<ControlWindow> m_windows;
     std::vector<ui::Stacking> m_stacked;
-    std::vector<std::string> m_shortcuts;
-    std::unordered_map<HWND, std::size_t> m_orders;
-    COLORREF m_back = CLR_INVALID;
     const ui::Control* m_mirrored_focus = nullptr;
-    std::optional<KeyPick> m_key_pick;
-    std::wstring m_tip;
-    ui::Control* m_focus_tip = nullptr;
     // The binding's own writes to controls make Win32 send notifications
     // (EN_CHANGE, focus changes); while it writes, they are not the user's.
     bool m_mirroring = false;
     bool m_hidden_reported = false;
     bool m_pressed_on_background = false;
-    // User events in progress: a message box or modal window an operation
-    // opens runs a message loop inside it, where a pick made with keys must
-    // wait.
-    int m_event_depth = 0;
 };
 
 }

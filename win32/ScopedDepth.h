@@ -1,0 +1,23 @@
+#pragma once
+
+namespace trevalo::win32 {
+
+// Counts itself into a depth for as long as it lives, so code further in
+// can tell it runs inside one or more of the same thing (a user event being
+// passed on). It owns nothing; the count must outlive it.
+class ScopedDepth {
+public:
+    explicit ScopedDepth(int& depth)
+        : m_depth(depth)
+    {
+        ++m_depth;
+    }
+    ~ScopedDepth() { --m_depth; }
+    ScopedDepth(const ScopedDepth&) = delete;
+    ScopedDepth& operator=(const ScopedDepth&) = delete;
+
+private:
+    int& m_depth;
+};
+
+}
