@@ -257,6 +257,15 @@ void WindowBinding::pickedByKey(ui::ComboBox& list, std::size_t index)
     m_key_pick.hold(list, index);
 }
 
+// A held pick goes before Tab moves on: it may show the very control Tab
+// should reach next (the Caution a chapter menu brings).
+bool WindowBinding::translateTab(const MSG& message)
+{
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB)
+        commitKeyPick();
+    return m_navigation.translateTab(message);
+}
+
 // The list's operation may move the model's focus (to the list's focus
 // sink, so that a stray key cannot change it); the keyboard stays where the
 // user has it, or the next key could not go on choosing.

@@ -64,7 +64,7 @@ public:
     // `result` as the answer.
     bool handle(UINT message, WPARAM, LPARAM, LRESULT& result);
     bool translateAccelerator(MSG& message) { return m_shortcuts.translate(m_host, message); }
-    bool translateTab(const MSG& message) { return m_navigation.translateTab(message); }
+    bool translateTab(const MSG&);
     // Escape or the close box of a secondary window: the window's cancel.
     void userCancelled();
     // The window moved to a screen of another dpi: fonts and places follow.

@@ -68,6 +68,15 @@ TEST(Win32Session, GuardTargetDummyImportSettingsCopiesLogUndoAndReset)
     EXPECT_EQ(trevalo.text("Label8"), L"VTSM 3 Root Menu");
     EXPECT_EQ(trevalo.focused(), "cboPGC");
 
+    // Tab from a list lets a held pick go first, so Tab reaches the caution
+    // the chapter menu brings.
+    trevalo.tab();
+    ASSERT_EQ(trevalo.focused(), "CboMenu");
+    trevalo.press(main, VK_END);
+    trevalo.tab();
+    EXPECT_EQ(trevalo.text("Label8"), L"VTSM 3 Chapter Menu");
+    EXPECT_EQ(trevalo.focused(), "cmdNote");
+
     trevalo.pick("cboGPRM", L"3");
     trevalo.pick("cboPGC", L"3");
     trevalo.pick("CboMenu", L"Chapter Menu");
