@@ -1,5 +1,6 @@
 #include "qt/TextMapping.h"
 
+#include "ui/BindingTexts.h"
 #include "ui/Control.h"
 
 #include <QKeySequence>
@@ -18,14 +19,7 @@ QString TextMapping::shown(const std::string& text)
 
 QString TextMapping::caption(const std::string& text, char mnemonic)
 {
-    QString result = shown(text);
-    result.replace(QLatin1Char('&'), QLatin1String("&&"));
-    if (mnemonic) {
-        const int at = result.indexOf(QLatin1Char(mnemonic), 0, Qt::CaseInsensitive);
-        if (at >= 0)
-            result.insert(at, QLatin1Char('&'));
-    }
-    return result;
+    return shown(ui::BindingTexts::markedCaption(text, mnemonic));
 }
 
 namespace {
@@ -47,13 +41,12 @@ QString wrapped(const QString& tip)
 
 QString TextMapping::tooltip(const ui::Control& control)
 {
-    QString tip = wrapped(QString::fromStdString(control.tooltip()));
-    if (control.shortcut().empty())
-        return tip;
-    if (tip.isEmpty())
-        tip = shown(control.displayText());
-    const QKeySequence keys(QString::fromStdString(control.shortcut()), QKeySequence::PortableText);
-    return tip + QStringLiteral(" (") + keys.toString(QKeySequence::NativeText) + QLatin1Char(')');
+    std::string shortcut;
+    if (!control.shortcut().empty()) {
+        const QKeySequence keys(QString::fromStdString(control.shortcut()), QKeySequence::PortableText);
+        shortcut = keys.toString(QKeySequence::NativeText).toStdString();
+    }
+    return wrapped(QString::fromStdString(ui::BindingTexts::tooltip(control, shortcut)));
 }
 
 }

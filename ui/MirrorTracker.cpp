@@ -57,6 +57,42 @@ bool MirrorTracker::outsideContainer(const Control& control)
     return !(place.left < area.width && place.top < area.height && place.right() > 0 && place.bottom() > 0);
 }
 
+namespace {
+
+// The frames a control is in, innermost first; the window is none of them.
+template<typename Visit>
+void forEachFrame(const Control& control, Visit visit)
+{
+    for (const Control* frame = control.container(); frame && frame->container(); frame = frame->container())
+        visit(*frame);
+}
+
+}
+
+Place MirrorTracker::placeInWindow(const Control& control)
+{
+    Place place = control.place();
+    forEachFrame(control, [&](const Control& frame) {
+        place.left += frame.place().left;
+        place.top += frame.place().top;
+    });
+    return place;
+}
+
+bool MirrorTracker::shownWithFrames(const Control& control)
+{
+    bool shown = control.visible();
+    forEachFrame(control, [&](const Control& frame) { shown = shown && frame.visible(); });
+    return shown;
+}
+
+bool MirrorTracker::enabledWithFrames(const Control& control)
+{
+    bool enabled = control.enabled();
+    forEachFrame(control, [&](const Control& frame) { enabled = enabled && frame.enabled(); });
+    return enabled;
+}
+
 bool MirrorTracker::canBeSeen(const Control& control)
 {
     return control.stacking() != Stacking::Lowered && !outsideContainer(control);

@@ -40,6 +40,14 @@ public:
     static bool canBeSeen(const Control&);
     static bool outsideContainer(const Control&);
 
+    // Where the control lies in its window's client area, and whether it
+    // shows and can be used there, through the frames it is in: what a
+    // binding that lays every control flat on the window works out, where
+    // one that nests widgets in frames gets it from its toolkit.
+    static Place placeInWindow(const Control&);
+    static bool shownWithFrames(const Control&);
+    static bool enabledWithFrames(const Control&);
+
 private:
     struct Record {
         std::uint64_t revision = 0;

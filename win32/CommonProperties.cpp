@@ -12,14 +12,6 @@ namespace trevalo::win32 {
 
 namespace {
 
-// The frames a control is in, innermost first; the window is none of them.
-template<typename Visit>
-void forEachFrame(const ui::Control& control, Visit visit)
-{
-    for (const ui::Control* frame = control.container(); frame && frame->container(); frame = frame->container())
-        visit(*frame);
-}
-
 const ui::Control* firstOptionOf(const ui::Control& container)
 {
     for (const ui::Control* child : container.children()) {
@@ -74,10 +66,10 @@ void setStyle(HWND hwnd, DWORD bits, bool on)
 void clipToFrames(const ui::Control& control, ControlWindow& window, const PixelScale& scale, RECT placed)
 {
     RECT visible = placed;
-    forEachFrame(control, [&](const ui::Control& frame) {
-        const RECT area = scale.rect(CommonProperties::absolutePlace(frame));
+    for (const ui::Control* frame = control.container(); frame && frame->container(); frame = frame->container()) {
+        const RECT area = scale.rect(ui::MirrorTracker::placeInWindow(*frame));
         IntersectRect(&visible, &visible, &area);
-    });
+    }
     const bool clip = !EqualRect(&visible, &placed);
     if (!clip && !window.clipped)
         return;
@@ -93,30 +85,6 @@ void clipToFrames(const ui::Control& control, ControlWindow& window, const Pixel
 
 }
 
-ui::Place CommonProperties::absolutePlace(const ui::Control& control)
-{
-    ui::Place place = control.place();
-    forEachFrame(control, [&](const ui::Control& frame) {
-        place.left += frame.place().left;
-        place.top += frame.place().top;
-    });
-    return place;
-}
-
-bool CommonProperties::shownWithFrames(const ui::Control& control)
-{
-    bool shown = control.visible();
-    forEachFrame(control, [&](const ui::Control& frame) { shown = shown && frame.visible(); });
-    return shown;
-}
-
-bool CommonProperties::enabledWithFrames(const ui::Control& control)
-{
-    bool enabled = control.enabled();
-    forEachFrame(control, [&](const ui::Control& frame) { enabled = enabled && frame.enabled(); });
-    return enabled;
-}
-
 DWORD CommonProperties::styles(const ui::Control& control, bool takes_focus)
 {
     // The arrow keys move through a group in the stacking order, which has
@@ -126,13 +94,13 @@ DWORD CommonProperties::styles(const ui::Control& control, bool takes_focus)
     const bool continues_group = control.kind() == ui::ControlKind::OptionButton && control.container()
         && lastOptionOf(*control.container()) != &control;
     return WS_CHILD | WS_CLIPSIBLINGS | (continues_group ? 0 : WS_GROUP) | (tabStop(control, takes_focus) ? WS_TABSTOP : 0)
-        | (shownWithFrames(control) ? WS_VISIBLE : 0) | (enabledWithFrames(control) ? 0 : WS_DISABLED);
+        | (ui::MirrorTracker::shownWithFrames(control) ? WS_VISIBLE : 0) | (ui::MirrorTracker::enabledWithFrames(control) ? 0 : WS_DISABLED);
 }
 
 RECT CommonProperties::windowRect(const ui::Control& control, const ControlWindow& window, const PixelScale& scale,
     FontMapping& fonts)
 {
-    return window.adapter->windowRect(control, window, scale.rect(absolutePlace(control)), fonts, scale.dpi());
+    return window.adapter->windowRect(control, window, scale.rect(ui::MirrorTracker::placeInWindow(control)), fonts, scale.dpi());
 }
 
 CommonProperties::Changed CommonProperties::mirror(const ui::Control& control, ControlWindow& window,
@@ -146,7 +114,7 @@ CommonProperties::Changed CommonProperties::mirror(const ui::Control& control, C
         changed.layout = true;
     }
 
-    const RECT placed = scale.rect(absolutePlace(control));
+    const RECT placed = scale.rect(ui::MirrorTracker::placeInWindow(control));
     const RECT rect = windowRect(control, window, scale, fonts);
     if (!EqualRect(&rect, &window.rect)) {
         SetWindowPos(window.hwnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
@@ -165,7 +133,7 @@ CommonProperties::Changed CommonProperties::mirror(const ui::Control& control, C
     }
 
     setStyle(window.hwnd, WS_TABSTOP, tabStop(control, window.adapter->takesFocus(control)));
-    const bool enabled = enabledWithFrames(control);
+    const bool enabled = ui::MirrorTracker::enabledWithFrames(control);
     if (bool(IsWindowEnabled(window.hwnd)) != enabled)
         EnableWindow(window.hwnd, enabled);
     return changed;
@@ -173,7 +141,7 @@ CommonProperties::Changed CommonProperties::mirror(const ui::Control& control, C
 
 void CommonProperties::show(const ui::Control& control, const ControlWindow& window)
 {
-    const bool shown = shownWithFrames(control);
+    const bool shown = ui::MirrorTracker::shownWithFrames(control);
     const bool now = GetWindowLongPtrW(window.hwnd, GWL_STYLE) & WS_VISIBLE;
     if (now != shown)
         ShowWindow(window.hwnd, shown ? SW_SHOWNA : SW_HIDE);

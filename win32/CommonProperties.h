@@ -36,11 +36,6 @@ public:
     static DWORD styles(const ui::Control&, bool takes_focus);
     // Where the control's window goes, in the host's client pixels.
     static RECT windowRect(const ui::Control&, const ControlWindow&, const PixelScale&, FontMapping&);
-
-    // The control's place in the client area of its window, in twips.
-    static ui::Place absolutePlace(const ui::Control&);
-    static bool shownWithFrames(const ui::Control&);
-    static bool enabledWithFrames(const ui::Control&);
 };
 
 }

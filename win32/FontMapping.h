@@ -19,10 +19,9 @@ namespace trevalo::win32 {
 // and a sans for MS Sans Serif. It loads no font files of its own.
 class FontMapping {
 public:
-    // Liberation Sans and Arial, standing in for MS Sans Serif, draw wider at
-    // the same size; at 7.5 pt for 8.25 every caption fits the control the
-    // design gave it, as in the Qt window.
-    static constexpr double stand_in_points_for_8_25 = 7.5;
+    // The point size a stand-in for MS Sans Serif 8.25 pt gets, as in the
+    // Qt window.
+    static constexpr double stand_in_points_for_8_25 = ui::fonts::sans_stand_in_points;
 
     FontMapping() = default;
     ~FontMapping();

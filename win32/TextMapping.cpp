@@ -1,8 +1,8 @@
 #include "win32/TextMapping.h"
 
+#include "ui/BindingTexts.h"
 #include "ui/Control.h"
 
-#include <cwctype>
 
 namespace trevalo::win32 {
 
@@ -28,33 +28,12 @@ std::string TextMapping::utf8(std::wstring_view wide)
 
 std::wstring TextMapping::caption(const std::string& text, char mnemonic)
 {
-    const std::wstring plain = wide(text);
-    std::wstring result;
-    result.reserve(plain.size() + 2);
-    bool marked = mnemonic == '\0';
-    const wchar_t letter = wchar_t(std::towlower(wchar_t(static_cast<unsigned char>(mnemonic))));
-    for (wchar_t c : plain) {
-        if (c == L'&') {
-            result += L"&&";
-            continue;
-        }
-        if (!marked && std::towlower(c) == letter) {
-            result += L'&';
-            marked = true;
-        }
-        result += c;
-    }
-    return result;
+    return wide(ui::BindingTexts::markedCaption(text, mnemonic));
 }
 
 std::wstring TextMapping::tooltip(const ui::Control& control)
 {
-    std::wstring tip = wide(control.tooltip());
-    if (control.shortcut().empty())
-        return tip;
-    if (tip.empty())
-        tip = wide(control.displayText());
-    return tip + L" (" + wide(control.shortcut()) + L")";
+    return wide(ui::BindingTexts::tooltip(control, control.shortcut()));
 }
 
 std::wstring TextMapping::windowText(HWND hwnd)

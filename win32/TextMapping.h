@@ -18,13 +18,9 @@ class TextMapping {
 public:
     static std::wstring wide(std::string_view utf8);
     static std::string utf8(std::wstring_view wide);
-    // Buttons, check boxes and menu items read "&" as the mnemonic marker:
-    // a literal "&" is doubled, and the model's mnemonic letter (if any)
-    // gets the marker at its first place in the caption.
+    // The caption with its mnemonic marked, and the tooltip naming the
+    // shortcut, as every binding shows them (ui::BindingTexts).
     static std::wstring caption(const std::string& text, char mnemonic = '\0');
-    // The model's tooltip with the control's shortcut after it, so the key
-    // can be learnt where the control is; the caption stands in for a
-    // missing tooltip when there is a shortcut.
     static std::wstring tooltip(const ui::Control&);
     static std::wstring windowText(HWND);
 };

@@ -85,7 +85,7 @@ void WindowBinding::create(std::size_t order)
     m_registry.add(window.hwnd, order);
     SendMessageW(window.hwnd, WM_SETFONT, WPARAM(window.font), FALSE);
     window.adapter->created(control, window);
-    window.adapter->laidOut(control, window, m_scale.rect(CommonProperties::absolutePlace(control)), m_fonts, m_scale.dpi());
+    window.adapter->laidOut(control, window, m_scale.rect(MirrorTracker::placeInWindow(control)), m_fonts, m_scale.dpi());
     if (window.list_box)
         m_registry.add(window.list_box, order);
     m_tracker.markStale(control);
@@ -152,7 +152,7 @@ void WindowBinding::mirrorEntry(std::size_t order)
     const CommonProperties::Changed changed = CommonProperties::mirror(control, window, m_scale, m_fonts);
     window.adapter->mirror(control, window);
     if (changed.layout)
-        window.adapter->laidOut(control, window, m_scale.rect(CommonProperties::absolutePlace(control)), m_fonts, m_scale.dpi());
+        window.adapter->laidOut(control, window, m_scale.rect(MirrorTracker::placeInWindow(control)), m_fonts, m_scale.dpi());
     CommonProperties::show(control, window);
     m_tooltips.mirror(control, window);
     // Where a frame is, whether it shows and whether it is enabled, decide

@@ -1,3 +1,4 @@
+#include "ui/BindingTexts.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
@@ -79,6 +80,60 @@ TEST_F(Bound, AControlShowsNowOnlyWhereSomePartOfItCanBeSeen)
     EXPECT_FALSE(MirrorTracker::canBeSeen(sink));
     sink.setVisible(false);
     EXPECT_FALSE(MirrorTracker::showsNow(sink));
+}
+
+// A binding that lays every control flat on the window places, shows and
+// enables it through the frames it is in; the window itself counts for none.
+TEST_F(Bound, AControlInAFrameTakesTheFramesPlaceVisibilityAndEnabledState)
+{
+    window.setPlace({ 700, 500, 3000, 2000 });
+    frame.setPlace({ 300, 400, 2000, 1000 });
+    const Place place = MirrorTracker::placeInWindow(box);
+    EXPECT_EQ(place.left, 400);
+    EXPECT_EQ(place.top, 500);
+    EXPECT_EQ(place.width, 500);
+    EXPECT_EQ(MirrorTracker::placeInWindow(sink).left, 100);
+
+    EXPECT_TRUE(MirrorTracker::shownWithFrames(box));
+    frame.setEnabled(false);
+    EXPECT_FALSE(MirrorTracker::enabledWithFrames(box));
+    EXPECT_TRUE(MirrorTracker::shownWithFrames(box));
+    frame.setVisible(false);
+    EXPECT_FALSE(MirrorTracker::shownWithFrames(box));
+    EXPECT_TRUE(box.visible() && box.enabled());
+    window.setEnabled(false);
+    EXPECT_TRUE(MirrorTracker::enabledWithFrames(sink));
+}
+
+TEST(BindingTexts, TheMnemonicIsMarkedOnceAndAmpersandsStayLiteral)
+{
+    const struct {
+        const char* caption;
+        char mnemonic;
+        const char* marked;
+    } cases[] = {
+        { "Import", 'I', "&Import" },
+        { "Check if none found", 'N', "Check if &none found" },
+        { "Undo Import", 'U', "&Undo Import" },
+        { "Salt & Pepper", 'P', "Salt && &Pepper" },
+        { "Salt & Pepper", '\0', "Salt && Pepper" },
+        { "Reset", 'x', "Reset" },
+        { "Stra\xC3\x9F" "e B", 'b', "Stra\xC3\x9F" "e &B" },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(BindingTexts::markedCaption(c.caption, c.mnemonic), c.marked) << c.caption;
+}
+
+TEST(BindingTexts, TooltipsNameTheShortcutAsTheBindingWritesIt)
+{
+    Window window { "W", "", 3000, 2000 };
+    Button button { &window, "b" };
+    button.setCaption("Copy to Clipboard");
+    EXPECT_EQ(BindingTexts::tooltip(button, "Ctrl+1"), "");
+    button.setShortcut("Ctrl+1");
+    EXPECT_EQ(BindingTexts::tooltip(button, "Strg+1"), "Copy to Clipboard (Strg+1)");
+    button.setTooltip("Are all inputs correctly set?");
+    EXPECT_EQ(BindingTexts::tooltip(button, "Ctrl+1"), "Are all inputs correctly set? (Ctrl+1)");
 }
 
 TEST_F(Bound, UserEventsReachOnlyUsableControls)
