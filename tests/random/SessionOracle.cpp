@@ -731,7 +731,8 @@ void SessionOracle::checkSecondaryWindow(const UserAction& action, Faults& fault
 
 // A post setting switched on and straight off again gives back the block it
 // was switched on in. What the stream lists and options write in between
-// goes with the stream setting, so they may come between its two clicks.
+// goes with the stream setting, so they may come between its two clicks, as
+// may anything that leaves every block as it was (a copy, the log, About).
 void SessionOracle::checkRoundTrip(const UserAction& action, Faults& faults)
 {
     const bool streams = action.control == "chkStreams";
@@ -743,7 +744,10 @@ void SessionOracle::checkRoundTrip(const UserAction& action, Faults& faults)
         && box->value() == ui::Unchecked && menuBlock().text() != m_switched_on->block)
         faults.push_back(action.control + " switched on and off again left " + menuBlock().name() + " "
             + StrictBlock::excerpt(menuBlock().text(), 600) + " instead of " + StrictBlock::excerpt(m_switched_on->block, 600));
-    if (!(m_switched_on && m_switched_on->control == "chkStreams" && editsStreams(action.control)))
+    const bool blocks_kept = m_before.blocks
+        == std::array<std::string, 3> { m_form.Text1.text(), m_form.Text2.text(), m_form.Text3.text() };
+    const bool stream_edit = m_switched_on && m_switched_on->control == "chkStreams" && editsStreams(action.control);
+    if (box || !(stream_edit || blocks_kept))
         m_switched_on.reset();
 
     if (box && was == ui::Unchecked && box->value() == ui::Checked) {
