@@ -26,36 +26,39 @@ bool ControlPainting::colour(HDC dc, HWND from, LRESULT& result)
     return true;
 }
 
+std::optional<ControlPainting::Adapted> ControlPainting::adapted(std::optional<std::size_t> order) const
+{
+    if (!order || !m_registry.window(*order).adapter)
+        return std::nullopt;
+    return Adapted { m_registry.control(*order), m_registry.window(*order) };
+}
+
 bool ControlPainting::customDraw(const NMHDR& header, LRESULT& result)
 {
     if (header.code != NM_CUSTOMDRAW)
         return false;
-    const std::optional<std::size_t> order = m_registry.orderOf(header.hwndFrom);
-    if (!order || !m_registry.window(*order).adapter)
-        return false;
-    const ControlWindow& window = m_registry.window(*order);
-    return window.adapter->customDraw(m_registry.control(*order), window,
-        reinterpret_cast<const NMCUSTOMDRAW&>(header), m_colours, result);
+    const std::optional<Adapted> found = adapted(m_registry.orderOf(header.hwndFrom));
+    return found
+        && found->window.adapter->customDraw(found->control, found->window,
+            reinterpret_cast<const NMCUSTOMDRAW&>(header), m_colours, result);
 }
 
 bool ControlPainting::measureItem(MEASUREITEMSTRUCT& measure, int dpi, LRESULT& result)
 {
-    const std::optional<std::size_t> order = m_registry.orderOfId(int(measure.CtlID));
-    if (!order || !m_registry.window(*order).adapter)
+    const std::optional<Adapted> found = adapted(m_registry.orderOfId(int(measure.CtlID)));
+    if (!found)
         return false;
-    const ControlWindow& window = m_registry.window(*order);
-    window.adapter->measureItem(m_registry.control(*order), window, measure, m_fonts, dpi);
+    found->window.adapter->measureItem(found->control, found->window, measure, m_fonts, dpi);
     result = TRUE;
     return true;
 }
 
 bool ControlPainting::drawItem(const DRAWITEMSTRUCT& draw, int dpi, LRESULT& result)
 {
-    const std::optional<std::size_t> order = m_registry.orderOfId(int(draw.CtlID));
-    if (!order || !m_registry.window(*order).adapter)
+    const std::optional<Adapted> found = adapted(m_registry.orderOfId(int(draw.CtlID)));
+    if (!found)
         return false;
-    const ControlWindow& window = m_registry.window(*order);
-    window.adapter->drawItem(m_registry.control(*order), window, draw, m_colours, dpi);
+    found->window.adapter->drawItem(found->control, found->window, draw, m_colours, dpi);
     result = TRUE;
     return true;
 }

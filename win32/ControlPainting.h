@@ -4,9 +4,17 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <optional>
+
+namespace trevalo::ui {
+class Control;
+}
+
 namespace trevalo::win32 {
 
 class ControlRegistry;
+struct ControlWindow;
 class FontMapping;
 
 // Answers the host's painting messages in the model's colours: a control's
@@ -35,6 +43,14 @@ public:
     void systemColoursChanged();
 
 private:
+    struct Adapted {
+        const ui::Control& control;
+        const ControlWindow& window;
+    };
+    // The control at `order` with its window, when its kind has an adapter
+    // to answer for it.
+    std::optional<Adapted> adapted(std::optional<std::size_t> order) const;
+
     HWND m_host;
     const ControlRegistry& m_registry;
     FontMapping& m_fonts;
