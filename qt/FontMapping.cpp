@@ -68,7 +68,7 @@ QString FontMapping::familyFor(std::string_view design_family)
 double FontMapping::pointsFor(const Font& font)
 {
     if (classify(font.family) == Class::Sans)
-        return font.points * (sans_points_for_8_25 / 8.25);
+        return font.points * (ui::fonts::sans_stand_in_points / ui::fonts::sans.points);
     return font.points;
 }
 

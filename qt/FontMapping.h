@@ -15,11 +15,6 @@ namespace trevalo::qt {
 // loads font files of its own.
 class FontMapping {
 public:
-    // The point size MS Sans Serif 8.25 pt becomes (the GUI clipping test
-    // holds that every caption fits at it); other MS Sans Serif sizes scale
-    // in the same proportion.
-    static constexpr double sans_points_for_8_25 = ui::fonts::sans_stand_in_points;
-
     static QFont toQFont(const ui::Font&);
     // The family actually used for a design family.
     static QString familyFor(std::string_view design_family);

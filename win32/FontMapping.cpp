@@ -93,7 +93,7 @@ HFONT FontMapping::fontFor(const ui::Font& font, int dpi)
     const Face face = faceFor(font.family);
     double points = font.points;
     if (font.family == "MS Sans Serif" && !face.own && face.name != L"Tahoma")
-        points *= stand_in_points_for_8_25 / 8.25;
+        points *= ui::fonts::sans_stand_in_points / ui::fonts::sans.points;
     const int height = -int(std::lround(points * dpi / 72.0));
     HFONT handle = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE,
         DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, face.pitch_and_family,

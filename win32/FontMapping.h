@@ -19,10 +19,6 @@ namespace trevalo::win32 {
 // and a sans for MS Sans Serif. It loads no font files of its own.
 class FontMapping {
 public:
-    // The point size a stand-in for MS Sans Serif 8.25 pt gets, as in the
-    // Qt window.
-    static constexpr double stand_in_points_for_8_25 = ui::fonts::sans_stand_in_points;
-
     FontMapping() = default;
     ~FontMapping();
     FontMapping(const FontMapping&) = delete;

@@ -75,9 +75,9 @@ TEST(FontMappingTest, OnlyMsSansSerifShrinks)
 {
     EXPECT_DOUBLE_EQ(FontMapping::toQFont(fonts::step_digit).pointSizeF(), 14.25);
     EXPECT_TRUE(FontMapping::toQFont(fonts::step_digit).bold());
-    EXPECT_DOUBLE_EQ(FontMapping::toQFont(fonts::sans).pointSizeF(), FontMapping::sans_points_for_8_25);
+    EXPECT_DOUBLE_EQ(FontMapping::toQFont(fonts::sans).pointSizeF(), ui::fonts::sans_stand_in_points);
     QFont arrow = FontMapping::toQFont({ "MS Sans Serif", 9.75, true, true });
-    EXPECT_GT(arrow.pointSizeF(), FontMapping::sans_points_for_8_25);
+    EXPECT_GT(arrow.pointSizeF(), ui::fonts::sans_stand_in_points);
     EXPECT_LT(arrow.pointSizeF(), 9.75);
     EXPECT_TRUE(arrow.italic());
 }
