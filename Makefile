@@ -3,7 +3,7 @@
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake g++ make qt6-base-dev libfontconfig-dev libgtest-dev libbenchmark-dev \
+PACKAGES := cmake g++ make qt6-base-dev libfontconfig-dev libgtest-dev libbenchmark-dev dvdauthor ffmpeg libdvdread-dev libdvdnav-dev \
             fonts-liberation2 xvfb xauth x11-utils imagemagick \
             dpkg-dev desktop-file-utils appstream lintian clang libclang-rt-dev
 
