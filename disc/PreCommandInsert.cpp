@@ -22,6 +22,17 @@ struct Growth {
             return position + inserted;
         return position + sectors;
     }
+    // A table's last byte, relative to base, mapped by the byte after it:
+    // a table the insert lands at the very end of grows by the insert.
+    template<typename Offset>
+    bool mapLastByte(std::uint64_t base, Offset& last_byte) const
+    {
+        const std::uint64_t moved = map(base + last_byte + 1) - map(base) - 1;
+        if (moved > static_cast<Offset>(~Offset {}))
+            return false;
+        last_byte = static_cast<Offset>(moved);
+        return true;
+    }
     // An offset relative to base, mapped.
     template<typename Offset>
     bool mapRelative(std::uint64_t base, Offset& offset) const
@@ -174,29 +185,29 @@ std::string insertPreCommands(Disc& disc, const PgcAddress& address, std::span<c
         if (sector != 0)
             sector = static_cast<std::uint32_t>(growth.map(std::uint64_t { sector } * sector_size) / sector_size);
     };
-    fits &= growth.mapRelative(0, file.table_last_byte);
+    fits &= growth.mapLastByte(0, file.table_last_byte);
     if (file.titles) {
-        fits &= growth.mapRelative(file.titles->offset, file.titles->last_byte);
+        fits &= growth.mapLastByte(file.titles->offset, file.titles->last_byte);
         mapAbsolute(file.titles->offset);
     }
     if (file.chapters) {
         ChapterTable& chapters = *file.chapters;
         for (std::uint32_t& start : chapters.starts)
             fits &= growth.mapRelative(chapters.offset, start);
-        fits &= growth.mapRelative(chapters.offset, chapters.last_byte);
+        fits &= growth.mapLastByte(chapters.offset, chapters.last_byte);
         mapAbsolute(chapters.offset);
     }
     if (file.menus) {
-        fits &= growth.mapRelative(file.menus->offset, file.menus->last_byte);
+        fits &= growth.mapLastByte(file.menus->offset, file.menus->last_byte);
         mapAbsolute(file.menus->offset);
     }
     for (PgcTable& table : file.pgc_tables) {
-        fits &= growth.mapRelative(table.offset, table.last_byte);
+        fits &= growth.mapLastByte(table.offset, table.last_byte);
         mapAbsolute(table.offset);
     }
     for (Pgc& pgc : file.pgcs) {
         if (pgc.commands && pgc.command_table_offset != 0)
-            fits &= growth.mapRelative(std::uint64_t { pgc.offset } + pgc.command_table_offset, pgc.commands->last_byte);
+            fits &= growth.mapLastByte(std::uint64_t { pgc.offset } + pgc.command_table_offset, pgc.commands->last_byte);
         for (std::uint16_t* offset :
             { &pgc.command_table_offset, &pgc.program_map_offset, &pgc.cell_playback_offset, &pgc.cell_position_offset }) {
             if (*offset != 0)
