@@ -4,8 +4,8 @@
 # downloaded or vendored: every picture and tone is generated.
 #
 # A disc script calls disc_begin DIR PAL|NTSC, makes its clips with
-# make_clip / make_menu / add_subtitle into $WORK, writes its dvdauthor XML
-# and calls author_disc XML. The VOB bytes may differ from run to run; the
+# make_clip / make_menu / add_subtitle into $WORK, writes its dvdauthor XML,
+# calls author_disc XML and writes its summary with write_summary. The VOB bytes may differ from run to run; the
 # IFO structure does not, as every input but the encoder's output is fixed
 # and dvdauthor lays out the tables from the XML alone.
 
@@ -128,4 +128,17 @@ author_disc() {
         { cat "$WORK/dvdauthor.log" >&2; exit 1; }
     cp "$xml" "$DISC_DIR/dvdauthor.xml"
     rm -rf "$WORK"
+}
+
+# write_summary: DIR/pgcs.txt, what the disc holds, from stdin: one line for
+# the VMG, each title, the First Play, every PGC of every menu language unit,
+# each title set and each title PGC, in that order. DiscSummaryTest.cpp
+# reads the disc with libdvdread and must find exactly these lines.
+write_summary() {
+    {
+        echo "# What $(basename "$DISC_DIR") holds, as libdvdread reads it (DiscSummaryTest.cpp)."
+        echo "# A PGC: programs, cells, pre, post and cell commands (notable: no command"
+        echo "# table at all), and the buttons of its first NAV pack when it has any."
+        cat
+    } >"$DISC_DIR/pgcs.txt"
 }

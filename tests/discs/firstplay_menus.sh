@@ -155,3 +155,21 @@ cat >"$WORK/disc.xml" <<'EOF'
 </dvdauthor>
 EOF
 author_disc "$WORK/disc.xml"
+write_summary <<'EOF'
+VMG titlesets=1 titles=2
+TITLE 1 vts=1 ttn=1 chapters=1
+TITLE 2 vts=1 ttn=2 chapters=3
+FP programs=0 cells=0 pre=6 post=0 cellcmds=0
+VMGM lang=en pgc=1 entry=title programs=1 cells=1 pre=1 post=1 cellcmds=0 buttons=3
+VMGM lang=fr pgc=1 entry=title programs=1 cells=1 pre=1 post=1 cellcmds=0 buttons=2
+VTS vts=1 format=PAL aspect=4:3 audio=2 subpictures=1
+VTSM vts=1 lang=en pgc=1 entry=root programs=0 cells=0 pre=1 post=1 cellcmds=0
+VTSM vts=1 lang=en pgc=2 entry=none programs=1 cells=1 pre=1 post=6 cellcmds=0 buttons=6
+VTSM vts=1 lang=en pgc=3 entry=ptt programs=1 cells=1 pre=1 post=1 cellcmds=0 buttons=3
+VTSM vts=1 lang=en pgc=4 entry=audio programs=1 cells=1 pre=1 post=1 cellcmds=0 buttons=2
+VTSM vts=1 lang=en pgc=5 entry=subpicture programs=1 cells=1 pre=1 post=1 cellcmds=0 buttons=2
+VTSM vts=1 lang=fr pgc=1 entry=root programs=1 cells=1 pre=1 post=1 cellcmds=0 buttons=2
+VTSM vts=1 lang=fr pgc=2 entry=ptt programs=0 cells=0 pre=1 post=0 cellcmds=0
+VTS vts=1 pgc=1 title=1 programs=1 cells=1 pre=0 post=1 cellcmds=0
+VTS vts=1 pgc=2 title=2 programs=3 cells=3 pre=0 post=1 cellcmds=0
+EOF

@@ -31,3 +31,10 @@ cat >"$WORK/disc.xml" <<'EOF'
 </dvdauthor>
 EOF
 author_disc "$WORK/disc.xml"
+write_summary <<'EOF'
+VMG titlesets=1 titles=1
+TITLE 1 vts=1 ttn=1 chapters=1
+FP programs=0 cells=0 pre=1 post=0 cellcmds=0
+VTS vts=1 format=PAL aspect=4:3 audio=1 subpictures=0
+VTS vts=1 pgc=1 title=1 programs=1 cells=1 pre=0 post=0 cellcmds=0
+EOF

@@ -97,3 +97,16 @@ cat >"$WORK/disc.xml" <<'EOF'
 </dvdauthor>
 EOF
 author_disc "$WORK/disc.xml"
+write_summary <<'EOF'
+VMG titlesets=2 titles=3
+TITLE 1 vts=1 ttn=1 chapters=3
+TITLE 2 vts=1 ttn=2 chapters=1
+TITLE 3 vts=2 ttn=1 chapters=1
+FP programs=0 cells=0 pre=1 post=0 cellcmds=0
+VMGM lang=en pgc=1 entry=title programs=0 cells=0 pre=8 post=1 cellcmds=0
+VTS vts=1 format=NTSC aspect=4:3 audio=2 subpictures=1
+VTS vts=1 pgc=1 title=1 programs=4 cells=4 pre=1 post=1 cellcmds=3
+VTS vts=1 pgc=2 title=2 programs=1 cells=1 pre=0 post=1 cellcmds=0
+VTS vts=2 format=NTSC aspect=16:9 audio=1 subpictures=0
+VTS vts=2 pgc=1 title=1 programs=1 cells=2 pre=1 post=1 cellcmds=0
+EOF

@@ -14,11 +14,15 @@
 
 using trevalo::testing::DvdnavRun;
 using trevalo::testing::playWithDvdnav;
-using trevalo::testing::testDisc;
 
 namespace {
 
 using Lines = std::vector<std::string>;
+
+std::string testDisc(const std::string& name)
+{
+    return std::string(TREVALO_TEST_DISCS_DIR) + "/" + name;
+}
 
 struct Walk {
     std::string name;
@@ -190,18 +194,22 @@ INSTANTIATE_TEST_SUITE_P(TestDiscs, DiscPath, ::testing::ValuesIn(walks),
 
 struct OptionCase {
     std::string name;
+    std::string folder;
     std::vector<std::string> args;
     int status;
     Lines expected;
 };
 
+const std::string menus = testDisc("firstplay_menus");
+
 const std::vector<OptionCase> optionCases {
-    { "MaxEventsStopsAfterThatManyLines", { "--max-events", "2" }, 0, { warning, "CELL " + titleMenu, "LIMIT" } },
-    { "UntilStopsAtTheFirstLineInThatDomain", { "--until", "VMGM" }, 0, { warning, "CELL " + titleMenu } },
-    { "UntilAVtsStopsAtOnce", { "--until", "VTS" }, 0, { warning } },
-    { "AButtonTheMenuLacksIsAnError", { "--buttons", "7" }, 2,
+    { "MaxEventsStopsAfterThatManyLines", menus, { "--max-events", "2" }, 0,
+        { warning, "CELL " + titleMenu, "LIMIT" } },
+    { "UntilStopsAtTheFirstLineInThatDomain", menus, { "--until", "VMGM" }, 0, { warning, "CELL " + titleMenu } },
+    { "UntilAVtsStopsAtOnce", menus, { "--until", "VTS" }, 0, { warning } },
+    { "AButtonTheMenuLacksIsAnError", menus, { "--buttons", "7" }, 2,
         { warning, "CELL " + titleMenu, "MENU " + titleMenu + " buttons=3 press=7", "ERROR no button 7 of 3" } },
-    { "NoFolderIsAnError", {}, 2, { "ERROR cannot open /nonexistent" } },
+    { "NoFolderIsAnError", "/nonexistent", {}, 2, { "ERROR cannot open /nonexistent" } },
 };
 
 void PrintTo(const OptionCase& c, std::ostream* os) { *os << c.name; }
@@ -211,8 +219,7 @@ class PlayerOption : public ::testing::TestWithParam<OptionCase> { };
 TEST_P(PlayerOption, DoesWhatItSays)
 {
     const OptionCase& c = GetParam();
-    const std::string folder = c.name == "NoFolderIsAnError" ? "/nonexistent" : testDisc("firstplay_menus");
-    const DvdnavRun run = playWithDvdnav(folder, c.args);
+    const DvdnavRun run = playWithDvdnav(c.folder, c.args);
     EXPECT_EQ(run.status, c.status);
     EXPECT_EQ(run.lines, c.expected);
 }
@@ -225,7 +232,7 @@ TEST(PlayerUsage, ABadOptionPrintsNothingAndFails)
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>> {
              { "--buttons", "0" }, { "--buttons", "1,,2" }, { "--until", "TITLE" }, { "--lang", "eng" },
              { "--region", "9" }, { "--max-events", "0" }, { "--frobnicate" }, { "--buttons" } }) {
-        const DvdnavRun run = playWithDvdnav(testDisc("firstplay_menus"), args);
+        const DvdnavRun run = playWithDvdnav(menus, args);
         EXPECT_EQ(run.status, 1) << args[0];
         EXPECT_TRUE(run.lines.empty()) << args[0];
     }

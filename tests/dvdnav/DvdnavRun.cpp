@@ -17,11 +17,6 @@ std::string quoted(const std::string& s)
 
 }
 
-std::string testDisc(const std::string& name)
-{
-    return std::string(TREVALO_TEST_DISCS_DIR) + "/" + name;
-}
-
 DvdnavRun playWithDvdnav(const std::string& folder, const std::vector<std::string>& args, int seconds)
 {
     // libdvdread's and libdvdnav's own messages go to stderr, not compared.

@@ -17,10 +17,6 @@ struct DvdnavRun {
     std::vector<std::string> lines;
 };
 
-// The folder (holding VIDEO_TS) of the test disc `name`, as the scripts in
-// tests/discs author it.
-std::string testDisc(const std::string& name);
-
 // Plays `folder` with trevalo_dvdnav_play and `args` (see DvdnavPlayer.cpp),
 // killing it after `seconds`.
 DvdnavRun playWithDvdnav(const std::string& folder, const std::vector<std::string>& args = {}, int seconds = 60);
