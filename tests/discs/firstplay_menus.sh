@@ -23,15 +23,15 @@
 #     pgc 1, entry root, a dummy: no cells, pre g3 = 7; jump menu 2 (one
 #       command: Set and LinkPGCN 2), post Exit (dvdauthor adds)
 #     pgc 2, the real root menu, a still with 6 buttons; pre SetHL_BTN 1,
-#       dvdauthor adds; post: dvdauthor's dispatch of b4 on g15 (through
-#       g14), then Exit
+#       dvdauthor adds; post, dvdauthor's dispatch for b4: g14 = g15;
+#       g15 = 0; if (g14 == 4) goto 5; Exit; g7 = 4; g8 = 5 and LinkPGCN 4
 #       b1 jump title 2                     (JumpVTS_TT 2)
 #       b2 audio = 1; subtitle = 64; button = 3072; jump cell 1
 #          (one command: SetSTN and LinkCN 1 with button 3)
 #       b3 button = 2048; jump menu entry ptt (SetHL_BTN 2048 and LinkPGCN 3)
 #       b4 g7 = 4; g8 = 5; jump menu entry audio (too much for one
-#          command: g15 = a code, then the post's dispatch; g13 to g15 are
-#          dvdauthor's own)
+#          command: g15 = 4 and LinkTailPGC, on to the post's dispatch;
+#          g13 to g15 are dvdauthor's own)
 #       b5 jump menu entry subtitle         (LinkPGCN 5)
 #       b6 jump vmgm menu                   (JumpSS VMGM title menu)
 #     pgc 3, entry ptt, a still with 3 buttons; its own pre g6 = 1 (so

@@ -27,19 +27,21 @@
 //   LIMIT                      --max-events reached (or a block limit)
 //   ERROR <what>               exit status 2
 //
-// A cell line is printed at each cell change, a MENU line at each menu stop
+// A CELL line is printed at each cell change, a MENU line at each menu stop
 // with the button then pressed, a STOP line at a menu stop with no button
 // left. tt is the title number of the disc, ptt the chapter; in menus, menu
 // is the menu id of the PGC (2 title, 3 root, 4 sub-picture, 5 audio, 6
 // angle, 7 chapter, 0 none); vts is 0 in the VMG's domains. btn is the
 // highlighted button, audio and spu the active streams as libdvdnav reports
-// them (-1 for none; spu=0:off is stream 0 chosen but not shown). With --registers each of those lines ends with
-// " gprm=v0,v1,...,v15" (decimal).
+// them (-1 for none; spu=0:off is stream 0 chosen but not shown). With
+// --registers each of those lines ends with " gprm=v0,v1,...,v15" (decimal).
 //
-// libdvdnav has no register getter. Each register is read on a duplicate of
-// the player (dvdnav_dup), never the player itself: commands of ours, run
-// with dvdnav_button_activate_cmd, copy six bits of the GPRM into the
-// highlighted-button register, which dvdnav_get_current_highlight returns.
+// libdvdnav has no register getter. Each GPRM is read on a duplicate of the
+// player (dvdnav_dup), never on the player itself: commands of ours, run
+// with dvdnav_button_activate_cmd, copy it into a spare GPRM of the
+// duplicate and move six bits at a time into the highlighted-button field,
+// which dvdnav_get_current_highlight then returns; three reads per GPRM,
+// one duplicate per GPRM.
 
 #include <dvdnav/dvdnav.h>
 #include <dvdread/ifo_types.h>
@@ -62,6 +64,8 @@ enum class Domain { FirstPlay, Vmgm, Vtsm, Vts, None };
 
 enum class ShowRegisters { No, Yes };
 
+enum class Next { Play, End };
+
 struct Options {
     std::string folder;
     std::vector<int> buttons;
@@ -72,9 +76,9 @@ struct Options {
     int region = 1;
 };
 
-// A loop of commands without a cell reads no block, so the block limit
-// guards only against cells played forever; libdvdnav itself guards loops
-// of commands.
+// Against cells played forever. A loop of commands that never reaches a cell
+// reads no block and never returns from libdvdnav: the time limit of the
+// test that runs the player (DvdnavRun) ends that one.
 constexpr long maxBlocks = 400000;
 
 const char* domainName(Domain d)
@@ -118,33 +122,34 @@ void logToStderr(void*, dvdnav_logger_level_t level, const char* format, va_list
     std::fputc('\n', stderr);
 }
 
+// Ends at once: libdvdread leaks on a failed open, and a sanitizer build's
+// leak check at exit would turn status 2 into its own.
 [[noreturn]] void fail(const std::string& what)
 {
     std::printf("ERROR %s\n", what.c_str());
     std::fflush(stdout);
-    std::exit(2);
+    std::_Exit(2);
 }
 
 // The commands below are the DVD command set's Set (type 3), SetGPRMMD and
 // SetHL_BTN (type 2) forms, written out byte by byte.
-vm_cmd_t setCommand(int op, int reg, bool immediate, uint16_t valueOrReg)
+enum SetOp { Mov = 1, Mul = 5, Div = 6, And = 9, Or = 10 };
+enum class Operand { Register, Immediate };
+
+vm_cmd_t setCommand(SetOp op, int reg, Operand operand, uint16_t value)
 {
-    vm_cmd_t c{};
-    c.bytes[0] = uint8_t(0x60 | (immediate ? 0x10 : 0) | op);
+    vm_cmd_t c {};
+    c.bytes[0] = uint8_t(0x60 | (operand == Operand::Immediate ? 0x10 : 0) | op);
     c.bytes[3] = uint8_t(reg);
-    if (immediate) {
-        c.bytes[4] = uint8_t(valueOrReg >> 8);
-        c.bytes[5] = uint8_t(valueOrReg);
-    } else {
-        c.bytes[5] = uint8_t(valueOrReg);
-    }
+    if (operand == Operand::Immediate)
+        c.bytes[4] = uint8_t(value >> 8);
+    c.bytes[5] = uint8_t(value);
     return c;
 }
-enum SetOp { Mov = 1, Mul = 5, Div = 6, And = 9, Or = 10 };
 
 vm_cmd_t registerMode(int reg) // SetGPRMMD reg = 0, register (not counter) mode
 {
-    vm_cmd_t c{};
+    vm_cmd_t c {};
     c.bytes[0] = 0x53;
     c.bytes[5] = uint8_t(reg);
     return c;
@@ -152,7 +157,7 @@ vm_cmd_t registerMode(int reg) // SetGPRMMD reg = 0, register (not counter) mode
 
 vm_cmd_t highlightFromRegister(int reg) // SetHL_BTN gprm(reg)
 {
-    vm_cmd_t c{};
+    vm_cmd_t c {};
     c.bytes[0] = 0x46;
     c.bytes[5] = uint8_t(reg);
     return c;
@@ -164,7 +169,7 @@ vm_cmd_t highlightFromRegister(int reg) // SetHL_BTN gprm(reg)
 bool answerRegister(dvdnav_t* dup)
 {
     for (uint32_t lbn : {0x7ffffff0u, 0x7ffffff1u}) {
-        pci_t pci{};
+        pci_t pci {};
         pci.pci_gi.nv_pck_lbn = lbn;
         pci.hli.hl_gi.hli_ss = 1;
         pci.hli.hl_gi.btn_ns = 1;
@@ -187,12 +192,12 @@ std::optional<uint16_t> readRegister(dvdnav_t* nav, int n)
     if (!answerRegister(dup))
         value.reset();
     for (int k = 0; k < 3 && value; ++k) {
-        std::vector<vm_cmd_t> cmds{registerMode(t), setCommand(Mov, t, false, uint16_t(n))};
+        std::vector<vm_cmd_t> cmds {registerMode(t), setCommand(Mov, t, Operand::Register, uint16_t(n))};
         if (k > 0)
-            cmds.push_back(setCommand(Div, t, true, uint16_t(1u << (6 * k))));
-        cmds.push_back(setCommand(And, t, true, 63));
-        cmds.push_back(setCommand(Mul, t, true, 1024));
-        cmds.push_back(setCommand(Or, t, true, 1));
+            cmds.push_back(setCommand(Div, t, Operand::Immediate, uint16_t(1u << (6 * k))));
+        cmds.push_back(setCommand(And, t, Operand::Immediate, 63));
+        cmds.push_back(setCommand(Mul, t, Operand::Immediate, 1024));
+        cmds.push_back(setCommand(Or, t, Operand::Immediate, 1));
         cmds.push_back(highlightFromRegister(t));
         for (vm_cmd_t& c : cmds)
             dvdnav_button_activate_cmd(dup, 1, &c);
@@ -257,45 +262,50 @@ struct Player {
         return s + buf;
     }
 
-    // Prints one event line; false once playing should end.
-    bool event(const std::string& head, const std::string& tail = {})
+    void print(const std::string& head, const std::string& tail = {})
     {
         std::string line = head + " " + where() + tail;
         if (opt.registers == ShowRegisters::Yes)
             line += registers(nav);
         std::printf("%s\n", line.c_str());
         ++events;
+    }
+
+    // An event line, then whether --until or --max-events ends the play.
+    Next event(const std::string& head, const std::string& tail = {})
+    {
+        print(head, tail);
         if (opt.until && domainOf(nav) == *opt.until)
-            return false;
+            return Next::End;
         if (events >= opt.maxEvents) {
             std::printf("LIMIT\n");
-            return false;
+            return Next::End;
         }
-        return true;
+        return Next::Play;
     }
 
     // A still: a menu stop when its NAV packet shows buttons, else skipped.
-    bool still()
+    Next still()
     {
         pci_t* pci = dvdnav_get_current_nav_pci(nav);
         const int buttons = (pci && pci->hli.hl_gi.hli_ss) ? pci->hli.hl_gi.btn_ns : 0;
         if (buttons == 0) {
             dvdnav_still_skip(nav);
-            return true;
+            return Next::Play;
         }
         const std::string count = " buttons=" + std::to_string(buttons);
         if (nextButton >= opt.buttons.size()) {
-            event("STOP", count);
-            return false;
+            print("STOP", count);
+            return Next::End;
         }
         const int press = opt.buttons[nextButton++];
-        if (!event("MENU", count + " press=" + std::to_string(press)))
-            return false;
-        if (press < 1 || press > buttons)
+        if (event("MENU", count + " press=" + std::to_string(press)) == Next::End)
+            return Next::End;
+        if (press > buttons)
             fail("no button " + std::to_string(press) + " of " + std::to_string(buttons));
         if (dvdnav_button_select_and_activate(nav, pci, press) != DVDNAV_STATUS_OK)
             fail(std::string("pressing button ") + std::to_string(press) + ": " + dvdnav_err_to_string(nav));
-        return true;
+        return Next::Play;
     }
 
     int play()
@@ -310,7 +320,7 @@ struct Player {
         dvdnav_audio_language_select(nav, opt.lang.data());
         dvdnav_spu_language_select(nav, opt.lang.data());
 
-        std::array<uint8_t, DVD_VIDEO_LB_LEN> buf{};
+        std::array<uint8_t, DVD_VIDEO_LB_LEN> buf {};
         for (long blocks = 0; blocks < maxBlocks; ++blocks) {
             int32_t ev = 0, len = 0;
             if (dvdnav_get_next_block(nav, buf.data(), &ev, &len) != DVDNAV_STATUS_OK)
@@ -326,12 +336,12 @@ struct Player {
                 dvdnav_cell_change_event_t e;
                 std::memcpy(&e, buf.data(), sizeof e);
                 cell = e.cellN;
-                if (!event("CELL"))
+                if (event("CELL") == Next::End)
                     return finish();
                 break;
             }
             case DVDNAV_STILL_FRAME:
-                if (!still())
+                if (still() == Next::End)
                     return finish();
                 break;
             case DVDNAV_WAIT:
