@@ -1,5 +1,7 @@
 #include "core/CommandDecoder.h"
 
+#include <bit>
+
 namespace trevalo::core {
 
 namespace {
@@ -13,18 +15,23 @@ constexpr unsigned highest_level = 8;
 constexpr unsigned button_shift = 10; // SPRM 8 holds the button number x 1024
 
 // Reads fields and remembers which bits it read, so that whatever is left
-// over can be refused at the end; keeps the first fault.
+// over can be refused at the end; keeps the first fault. The command is held
+// as one 64-bit word, byte 0 at the top, which keeps the bookkeeping to a few
+// shifts: the machine decodes every command it runs.
 class Reader {
 public:
     explicit Reader(std::span<const std::uint8_t, 8> bytes)
         : m_bytes(bytes)
     {
+        for (std::uint8_t byte : bytes)
+            m_word = m_word << 8 | byte;
     }
 
     unsigned bits(int byte, std::uint8_t mask)
     {
-        m_used[byte] |= mask;
-        return m_bytes[byte] & mask;
+        const int shift = 56 - 8 * byte;
+        m_used |= std::uint64_t { mask } << shift;
+        return static_cast<unsigned>(m_word >> shift) & mask;
     }
 
     unsigned byte(int byte) { return bits(byte, 0xFF); }
@@ -36,7 +43,7 @@ public:
     void fail(FaultKind kind, int byte, std::string_view reason)
     {
         if (m_fault.kind == FaultKind::None)
-            m_fault = { kind, static_cast<std::uint8_t>(byte), m_bytes[byte], reason };
+            m_fault = { kind, static_cast<std::uint8_t>(byte), m_bytes[static_cast<std::size_t>(byte)], reason };
     }
 
     void reserved(int byte, std::string_view reason) { fail(FaultKind::Reserved, byte, reason); }
@@ -52,47 +59,22 @@ public:
 
     bool unassigned() const { return m_fault.kind == FaultKind::Unassigned; }
 
-    // The fault of the whole command, once every field has been read.
+    // The fault of the whole command, once every field has been read: the
+    // first byte with a bit no field took, unless something came first.
     Fault finish()
     {
-        for (int i = 0; i < 8; ++i) {
-            if ((m_bytes[i] & ~m_used[i]) != 0)
-                reserved(i, "bits outside the command's fields are set");
-        }
+        const std::uint64_t stray = m_word & ~m_used;
+        if (stray != 0)
+            reserved(std::countl_zero(stray) / 8, "bits outside the command's fields are set");
         return m_fault;
     }
 
 private:
     std::span<const std::uint8_t, 8> m_bytes;
-    std::array<std::uint8_t, 8> m_used {};
+    std::uint64_t m_word = 0;
+    std::uint64_t m_used = 0;
     Fault m_fault;
 };
-
-// A command with an unassigned opcode keeps only its form and its fault:
-// what its other fields would mean depends on the opcode.
-Command cleared(CommandForm form, Reader& reader)
-{
-    Command command;
-    command.form = form;
-    command.fault = reader.finish();
-    return command;
-}
-
-Command unassigned(CommandForm form, Reader& reader, int byte, std::string_view reason)
-{
-    reader.fail(FaultKind::Unassigned, byte, reason);
-    return cleared(form, reader);
-}
-
-// The fault of a decoded command; a sub-instruction found unassigned on the
-// way clears it.
-Command finished(Command& command, Reader& reader)
-{
-    if (reader.unassigned())
-        return cleared(command.form, reader);
-    command.fault = reader.finish();
-    return command;
-}
 
 // A register code of a whole byte: a GPRM or an SPRM.
 Operand registerOperand(Reader& reader, int byte)
@@ -279,9 +261,8 @@ void systemSpaceTarget(Reader& reader, Jump& jump, bool call)
     }
 }
 
-Command jumpCall(Reader& reader)
+void jumpCall(Reader& reader, Command& command)
 {
-    Command command;
     command.form = CommandForm::JumpCall;
     reader.bits(0, 0xF0);
     command.condition = registerPairCondition(reader, 6);
@@ -310,14 +291,13 @@ Command jumpCall(Reader& reader)
         systemSpaceTarget(reader, jump, true);
         break;
     default:
-        return unassigned(CommandForm::JumpCall, reader, 1, "unassigned jump instruction");
+        reader.fail(FaultKind::Unassigned, 1, "unassigned jump instruction");
+        break;
     }
-    return finished(command, reader);
 }
 
-Command special(Reader& reader)
+void special(Reader& reader, Command& command)
 {
-    Command command;
     command.form = CommandForm::Special;
     reader.bits(0, 0xE0);
     command.condition = registerWordCondition(reader, 3, 4);
@@ -346,19 +326,17 @@ Command special(Reader& reader)
             reader.reserved(7, "line number 0");
         break;
     default:
-        return unassigned(CommandForm::Special, reader, 1, "unassigned special instruction");
+        reader.fail(FaultKind::Unassigned, 1, "unassigned special instruction");
+        break;
     }
-    return finished(command, reader);
 }
 
-Command linkCommand(Reader& reader)
+void linkCommand(Reader& reader, Command& command)
 {
-    Command command;
     command.form = CommandForm::Link;
     reader.bits(0, 0xF0);
     command.condition = registerWordCondition(reader, 3, 4);
     command.link = link(reader, reader.bits(1, 0x0F));
-    return finished(command, reader);
 }
 
 // Byte 1's low nibble in types 2 and 3: a link in bytes 6..7, unless bytes
@@ -379,9 +357,8 @@ void checkSetOp(Reader& reader, SetOp op)
         reader.reserved(0, "set operation 0");
 }
 
-Command systemSet(Reader& reader)
+void systemSet(Reader& reader, Command& command)
 {
-    Command command;
     command.form = CommandForm::SetSystem;
     const bool immediate = reader.flag(0, 0x10);
     const unsigned op = reader.bits(0, 0xEF);
@@ -429,10 +406,10 @@ Command systemSet(Reader& reader)
         }
         break;
     default:
-        return unassigned(CommandForm::SetSystem, reader, 0, "unassigned system set operation");
+        reader.fail(FaultKind::Unassigned, 0, "unassigned system set operation");
+        return;
     }
     optionalLink(reader, command);
-    return finished(command, reader);
 }
 
 // The operation of byte 0 (bit 4: immediate source); 12..15 are unassigned.
@@ -441,8 +418,10 @@ bool setOperation(Reader& reader, GprmSet& set, bool& immediate)
     immediate = reader.flag(0, 0x10);
     const unsigned op = reader.bits(0, 0x0F);
     reader.bits(0, 0xE0);
-    if (op > static_cast<unsigned>(SetOp::Xor))
+    if (op > static_cast<unsigned>(SetOp::Xor)) {
+        reader.fail(FaultKind::Unassigned, 0, "unassigned set operation");
         return false;
+    }
     set.op = static_cast<SetOp>(op);
     checkSetOp(reader, set.op);
     return true;
@@ -455,30 +434,27 @@ void checkSource(Reader& reader, const GprmSet& set, int byte)
         reader.reserved(byte, "swp needs a GPRM source");
 }
 
-Command gprmSet(Reader& reader)
+void gprmSet(Reader& reader, Command& command)
 {
-    Command command;
     command.form = CommandForm::Set;
     bool immediate = false;
     if (!setOperation(reader, command.set, immediate))
-        return unassigned(CommandForm::Set, reader, 0, "unassigned set operation");
+        return;
     command.condition = registerWordCondition(reader, 2, 6);
     command.set.gprm = static_cast<std::uint8_t>(reader.bits(3, 0x0F));
     command.set.source = wordOrRegister(reader, immediate, 4);
     checkSource(reader, command.set, immediate ? 0 : 5);
     optionalLink(reader, command);
-    return finished(command, reader);
 }
 
 // Types 4, 5 and 6: a set of the GPRM in byte 1's low nibble, a compare and a
 // link sub-instruction.
-Command setCompareLink(Reader& reader, CommandForm form)
+void setCompareLink(Reader& reader, Command& command, CommandForm form)
 {
-    Command command;
     command.form = form;
     bool immediate = false;
     if (!setOperation(reader, command.set, immediate))
-        return unassigned(form, reader, 0, "unassigned set operation");
+        return;
     GprmSet& set = command.set;
     set.gprm = static_cast<std::uint8_t>(reader.bits(1, 0x0F));
     if (form == CommandForm::SetCompareLink) {
@@ -498,7 +474,6 @@ Command setCompareLink(Reader& reader, CommandForm form)
     }
     checkSource(reader, set, immediate ? 0 : (form == CommandForm::SetCompareLink ? 3 : 2));
     command.link = linkSubInstruction(reader);
-    return finished(command, reader);
 }
 
 }
@@ -506,24 +481,46 @@ Command setCompareLink(Reader& reader, CommandForm form)
 Command decode(std::span<const std::uint8_t, 8> bytes)
 {
     Reader reader(bytes);
+    Command command;
     switch (bytes[0] >> 5) {
     case 0:
-        return special(reader);
+        special(reader, command);
+        break;
     case 1:
-        return (bytes[0] & 0x10) != 0 ? jumpCall(reader) : linkCommand(reader);
+        if ((bytes[0] & 0x10) != 0)
+            jumpCall(reader, command);
+        else
+            linkCommand(reader, command);
+        break;
     case 2:
-        return systemSet(reader);
+        systemSet(reader, command);
+        break;
     case 3:
-        return gprmSet(reader);
+        gprmSet(reader, command);
+        break;
     case 4:
-        return setCompareLink(reader, CommandForm::SetCompareLink);
+        setCompareLink(reader, command, CommandForm::SetCompareLink);
+        break;
     case 5:
-        return setCompareLink(reader, CommandForm::CompareSetLink);
+        setCompareLink(reader, command, CommandForm::CompareSetLink);
+        break;
     case 6:
-        return setCompareLink(reader, CommandForm::CompareSetThenLink);
+        setCompareLink(reader, command, CommandForm::CompareSetThenLink);
+        break;
     default:
-        return unassigned(CommandForm::Unassigned, reader, 0, "unassigned command type 7");
+        command.form = CommandForm::Unassigned;
+        reader.fail(FaultKind::Unassigned, 0, "unassigned command type 7");
+        break;
     }
+    // What the other fields of a command with an unassigned opcode would
+    // mean depends on that opcode: it keeps only its form and its fault.
+    if (reader.unassigned()) {
+        const CommandForm form = command.form;
+        command = {};
+        command.form = form;
+    }
+    command.fault = reader.finish();
+    return command;
 }
 
 }
