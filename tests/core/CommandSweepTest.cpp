@@ -393,7 +393,10 @@ std::vector<std::pair<bool, unsigned>> sourcesOf(unsigned op)
 TEST(CommandSweep, GprmSets)
 {
     for (unsigned op = 1; op <= 11; ++op) {
-        for (const auto& [isImmediate, source] : sourcesOf(op)) {
+        for (const auto& [immediateSource, sourceValue] : sourcesOf(op)) {
+            // Plain copies: a lambda may not capture a structured binding.
+            const bool isImmediate = immediateSource;
+            const unsigned source = sourceValue;
             for (std::uint8_t gprm : { 0, 15 }) {
                 const GprmSet set { static_cast<SetOp>(op), gprm,
                     isImmediate ? immediate(source) : registerNamed(source) };
@@ -426,9 +429,13 @@ TEST(CommandSweep, SetCompareLinkForms)
     const std::pair<unsigned, CommandForm> forms[] = { { 4, CommandForm::SetCompareLink },
         { 5, CommandForm::CompareSetLink }, { 6, CommandForm::CompareSetThenLink } };
     const LinkCase topCell = subInstructions()[3];
-    for (const auto& [type, form] : forms) {
+    for (const auto& [typeCode, typeForm] : forms) {
+        const unsigned type = typeCode;
+        const CommandForm form = typeForm;
         for (unsigned op = 1; op <= 11; ++op) {
-            for (const auto& [isImmediate, source] : sourcesOf(op)) {
+            for (const auto& [immediateSource, sourceValue] : sourcesOf(op)) {
+                const bool isImmediate = immediateSource;
+                const unsigned source = sourceValue;
                 for (std::uint8_t gprm : { 0, 15 }) {
                     const GprmSet set { static_cast<SetOp>(op), gprm,
                         isImmediate ? immediate(source) : registerNamed(source) };
