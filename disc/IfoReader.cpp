@@ -332,6 +332,13 @@ private:
                 const std::uint16_t post = m_span.u16(table_at + 2);
                 const std::uint16_t cell = m_span.u16(table_at + 4);
                 table.last_byte = m_span.u16(table_at + 6);
+                // Commands past the table's own end would be read from
+                // whatever follows it; a player would not run them.
+                const std::uint32_t count = std::uint32_t { pre } + post + cell;
+                if (command_table_header_size + 8 * count > std::uint32_t { table.last_byte } + 1) {
+                    fail(table_part + " counts " + std::to_string(count) + " commands but is "
+                        + std::to_string(table.last_byte + 1) + " bytes long (offset " + hexOffset(table_at) + ")");
+                }
                 std::uint64_t command = table_at + command_table_header_size;
                 const auto take = [&](std::vector<Command>& list, std::uint16_t count) {
                     for (std::uint16_t i = 0; i < count; ++i, command += 8)

@@ -1,6 +1,7 @@
 #include "disc/PreCommandInsert.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <set>
 
 namespace trevalo::disc {
@@ -162,6 +163,49 @@ std::string insertPreCommands(Disc& disc, const PgcAddress& address, std::span<c
     const std::uint64_t used = usedEnd(file, region_start, region_end);
     if (used > region_end || growth.point > used) {
         return where + ": its table runs past the sectors the management table gives it, so the file cannot be grown safely";
+    }
+    // Only the tables that hold the PGC may span the insertion point: a
+    // table split by it, or a command table another PGC shares, would come
+    // out of the insert changed or torn.
+    const auto straddles = [&](std::uint64_t start, std::uint64_t end) { return start < growth.point && growth.point < end; };
+    const auto pgcParts = [&](const Pgc& pgc, bool with_commands) {
+        const std::uint64_t at = pgc.offset;
+        std::vector<std::pair<std::uint64_t, std::uint64_t>> parts;
+        if (pgc.commands && pgc.command_table_offset != 0 && with_commands)
+            parts.emplace_back(at + pgc.command_table_offset, at + pgc.command_table_offset + pgc.commands->last_byte + 1);
+        if (pgc.program_map_offset != 0)
+            parts.emplace_back(at + pgc.program_map_offset, at + pgc.program_map_offset + pgc.programs.size());
+        if (pgc.cell_playback_offset != 0)
+            parts.emplace_back(at + pgc.cell_playback_offset, at + pgc.cell_playback_offset + cell_playback_size * pgc.cells.size());
+        if (pgc.cell_position_offset != 0)
+            parts.emplace_back(at + pgc.cell_position_offset, at + pgc.cell_position_offset + cell_position_size * pgc.cells.size());
+        parts.emplace_back(at, at + pgc_header_size);
+        return parts;
+    };
+    // The management table's fields end well before its last byte, which in
+    // a video manager covers the First Play PGC as well.
+    const std::uint64_t management_fields = file.kind == FileKind::VideoManager ? 0x200 : 0x3D8;
+    bool torn = straddles(0, management_fields)
+        || (file.titles && straddles(file.titles->offset, std::uint64_t { file.titles->offset } + file.titles->last_byte + 1))
+        || (file.chapters && straddles(file.chapters->offset, std::uint64_t { file.chapters->offset } + file.chapters->last_byte + 1));
+    // The tables that hold PGCs may hold the point in their bodies, not in
+    // their lists of pointers.
+    if (file.menus)
+        torn |= straddles(file.menus->offset, std::uint64_t { file.menus->offset } + 8 + 8 * file.menus->units.size());
+    for (const PgcTable& table : file.pgc_tables)
+        torn |= straddles(table.offset, std::uint64_t { table.offset } + 8 + 8 * table.pointers.size());
+    for (std::size_t p = 0; p < file.pgcs.size() && !torn; ++p) {
+        const bool is_target = p == *index;
+        if (!is_target && straddles(file.pgcs[p].offset, pgcEnd(file.pgcs[p])))
+            torn = true;
+        for (const auto& [start, end] : pgcParts(file.pgcs[p], !is_target))
+            torn |= straddles(start, end);
+    }
+    if (torn) {
+        char offset[16];
+        std::snprintf(offset, sizeof offset, "0x%X", growth.point);
+        return where + ": another table of the file overlaps the place the commands go (offset " + offset
+            + "), so the file cannot be grown safely";
     }
     const std::uint64_t region = region_end - region_start;
     const std::uint64_t needed = (used + growth.inserted - region_start + sector_size - 1) / sector_size * sector_size;

@@ -25,18 +25,6 @@ disc::MemoryFiles inMemory(const std::filesystem::path& folder)
     return files;
 }
 
-// A disc with two title sets and menus in its first, as the damage below needs.
-std::filesystem::path sampleDisc()
-{
-    for (const std::filesystem::path& folder : testDiscs()) {
-        const disc::Disc disc = readTestDisc(folder);
-        if (disc.title_sets.size() >= 2 && disc.title_sets[0].menus && disc.manager.menus)
-            return folder;
-    }
-    ADD_FAILURE() << "no test disc has two title sets and menus";
-    return {};
-}
-
 void put32Both(disc::MemoryFiles& files, const std::string& stem, std::size_t at, std::uint32_t value)
 {
     for (const char* extension : { ".IFO", ".BUP" })
@@ -44,6 +32,7 @@ void put32Both(disc::MemoryFiles& files, const std::string& stem, std::size_t at
 }
 
 struct Damage {
+    const char* disc; // the authored disc it spoils
     const char* name;
     std::function<void(disc::MemoryFiles&, const disc::Disc&)> spoil;
     std::string error; // expected in the message, or
@@ -52,15 +41,20 @@ struct Damage {
 
 TEST(HostileDisc, EachDamageIsNamedWithItsFileAndPlace)
 {
-    const std::filesystem::path folder = sampleDisc();
-    ASSERT_FALSE(folder.empty());
-    const disc::Disc good = readTestDisc(folder);
-    const disc::InfoFile& set1 = good.title_sets[0];
+    // The disc with menus in its title set, and the one with two title sets.
+    const char* menus = "firstplay_menus";
+    const char* two_sets = "two_titlesets";
+    const disc::Disc with_menus = readTestDisc(testDisc(menus));
+    ASSERT_EQ(with_menus.title_sets.size(), 1u);
+    ASSERT_TRUE(with_menus.title_sets[0].menus && with_menus.manager.first_play);
+    const disc::InfoFile& set1 = with_menus.title_sets[0];
     const std::uint32_t units = set1.menus->offset;
     const std::uint32_t title_pgcs = set1.pgc_tables[*set1.title_pgcs].offset;
+    const disc::Pgc& first_play = with_menus.manager.pgcs[*with_menus.manager.first_play];
+    const std::uint32_t first_play_commands = first_play.offset + first_play.command_table_offset;
 
     const Damage cases[] = {
-        { "a language unit's table pointing past the end",
+        { menus, "a language unit's table pointing past the end",
             [&](disc::MemoryFiles& f, const disc::Disc&) { put32Both(f, "VTS_01_0", units + 8 + 4, 0x00100000); },
             "VTS_01_0.IFO: the menu PGC table of language unit 1 points past the end of the file (offset 0x"
                 + [&] {
@@ -68,69 +62,77 @@ TEST(HostileDisc, EachDamageIsNamedWithItsFileAndPlace)
                       std::snprintf(hex, sizeof hex, "%X", units + 0x00100000);
                       return std::string(hex);
                   }() },
-        { "a title PGC pointing past the end",
+        { menus, "a title PGC pointing past the end",
             [&](disc::MemoryFiles& f, const disc::Disc&) { put32Both(f, "VTS_01_0", title_pgcs + 8 + 4, 0x7FFF0000); },
             "VTS_01_0.IFO: the title PGC table (its entry for title PGC 1) points past the end of the file" },
-        { "an IFO cut off inside its PGC table",
+        { menus, "an IFO cut off inside its PGC table",
             [&](disc::MemoryFiles& f, const disc::Disc&) {
                 for (const char* extension : { ".IFO", ".BUP" })
                     f.files[std::string("VTS_01_0") + extension].resize(title_pgcs + 12);
             },
             "VTS_01_0.IFO: the title PGC table is cut off by the end of the file" },
-        { "an IFO shorter than its management table",
+        { two_sets, "an IFO shorter than its management table",
             [](disc::MemoryFiles& f, const disc::Disc&) {
                 f.files["VTS_02_0.IFO"].resize(100);
                 f.files["VTS_02_0.BUP"].resize(100);
             },
             "VTS_02_0.IFO: too short for the management table of a title set (100 bytes)" },
-        { "a title set file that is a video manager",
+        { two_sets, "a title set file that is a video manager",
             [](disc::MemoryFiles& f, const disc::Disc&) {
                 f.files["VTS_02_0.IFO"] = f.files["VIDEO_TS.IFO"];
                 f.files["VTS_02_0.BUP"] = f.files["VIDEO_TS.BUP"];
             },
             "VTS_02_0.IFO: does not start with DVDVIDEO-VTS" },
-        { "a missing title set",
+        { two_sets, "a missing title set",
             [](disc::MemoryFiles& f, const disc::Disc&) {
                 f.files.erase("VTS_02_0.IFO");
                 f.files.erase("VTS_02_0.BUP");
             },
             "VTS_02_0.IFO: missing (and VTS_02_0.BUP: missing)" },
-        { "a title in a title set the disc does not count",
+        { two_sets, "a title in a title set the disc does not count",
             [](disc::MemoryFiles& f, const disc::Disc& d) {
                 for (const char* name : { "VIDEO_TS.IFO", "VIDEO_TS.BUP" })
                     f.files[name][d.manager.titles->offset + 8 + 6] = 9;
             },
             "VIDEO_TS.IFO: title 1 belongs to title set 9, but the disc counts" },
-        { "a damaged IFO with a sound BUP",
+        { menus, "a damaged IFO with a sound BUP",
             [](disc::MemoryFiles& f, const disc::Disc&) { f.files["VTS_01_0.IFO"].resize(50); }, {},
             "VTS_01_0.IFO: too short for the management table of a title set (50 bytes): not a DVD-Video information "
             "file; VTS_01_0.BUP is used instead" },
-        { "an IFO that differs from its BUP",
+        { menus, "an IFO that differs from its BUP",
             [](disc::MemoryFiles& f, const disc::Disc&) { f.files["VIDEO_TS.BUP"][0x30] ^= 1; }, {},
             "VIDEO_TS.IFO and VIDEO_TS.BUP differ (first at offset 0x30); VIDEO_TS.IFO is used" },
-        { "a missing BUP", [](disc::MemoryFiles& f, const disc::Disc&) { f.files.erase("VTS_02_0.BUP"); }, {},
+        { two_sets, "a missing BUP", [](disc::MemoryFiles& f, const disc::Disc&) { f.files.erase("VTS_02_0.BUP"); }, {},
             "VTS_02_0.BUP: missing; VTS_02_0.IFO is used" },
-        { "a missing IFO", [](disc::MemoryFiles& f, const disc::Disc&) { f.files.erase("VIDEO_TS.IFO"); }, {},
+        { menus, "a missing IFO", [](disc::MemoryFiles& f, const disc::Disc&) { f.files.erase("VIDEO_TS.IFO"); }, {},
             "VIDEO_TS.IFO: missing; VIDEO_TS.BUP is used instead" },
-        { "a missing menu VOB", [](disc::MemoryFiles& f, const disc::Disc&) { f.files.erase("VTS_01_0.VOB"); }, {},
+        { menus, "a missing menu VOB", [](disc::MemoryFiles& f, const disc::Disc&) { f.files.erase("VTS_01_0.VOB"); }, {},
             "VTS_01_0.VOB: missing, so the menus' buttons are not known" },
-        { "a menu VOB of other bytes",
+        { menus, "a menu VOB of other bytes",
             [](disc::MemoryFiles& f, const disc::Disc&) {
                 auto& vob = f.files["VIDEO_TS.VOB"];
                 std::fill(vob.begin(), vob.end(), 0x47);
             },
             {}, "VIDEO_TS.VOB: no navigation pack at sector" },
-        { "a larger file than any IFO",
+        { menus, "a command table counting more commands than it holds",
+            [&](disc::MemoryFiles& f, const disc::Disc&) {
+                for (const char* name : { "VIDEO_TS.IFO", "VIDEO_TS.BUP" })
+                    disc::put16(f.files[name].data() + first_play_commands + 6, 7);
+            },
+            "VIDEO_TS.IFO: the command table of the First Play PGC counts " },
+        { menus, "a larger file than any IFO",
             [](disc::MemoryFiles& f, const disc::Disc&) {
                 f.files["VTS_01_0.IFO"].resize(disc::largest_info_file + 1);
                 f.files["VTS_01_0.BUP"].resize(disc::largest_info_file + 1);
             },
             "VTS_01_0.IFO: larger than 64 MiB, which no information file is" },
     };
+    const disc::Disc with_two_sets = readTestDisc(testDisc(two_sets));
     for (const Damage& damage : cases) {
         SCOPED_TRACE(damage.name);
+        const std::filesystem::path folder = testDisc(damage.disc);
         disc::MemoryFiles files = inMemory(folder);
-        damage.spoil(files, good);
+        damage.spoil(files, damage.disc == menus ? with_menus : with_two_sets);
         const disc::DiscRead read = disc::readDisc(files, folder / "VIDEO_TS");
         if (!damage.error.empty()) {
             EXPECT_FALSE(read.disc);

@@ -5,6 +5,7 @@
 // and libdvdread reads it without a warning and as we do.
 
 #include "DiscLayout.h"
+#include "SyntheticDisc.h"
 #include "Libdvdread.h"
 #include "TestDiscs.h"
 
@@ -242,6 +243,24 @@ TEST(InsertRefusal, WhatTheFormatCannotHoldIsRefusedAndTheDiscLeftAsItWas)
         if (pgc->commands)
             EXPECT_EQ(pgc->commands->pre, was->commands->pre);
     }
+}
+
+TEST(InsertRefusal, APlaceAnotherTableOverlapsIsRefused)
+{
+    // Two menus sharing one command table: growing it for one would change
+    // the other's commands too.
+    disc::Disc disc = syntheticDisc({ 1, 1, 2, 1, 2, 1 });
+    const PgcAddress first { Domain::TitleSetMenu, 1, 1, 1 };
+    const PgcAddress second { Domain::TitleSetMenu, 1, 1, 2 };
+    disc::InfoFile& set = disc.title_sets[0];
+    disc::Pgc& a = set.pgcs[*disc::pgcIndex(disc, first)];
+    disc::Pgc& b = set.pgcs[*disc::pgcIndex(disc, second)];
+    a.command_table_offset = static_cast<std::uint16_t>(b.offset + b.command_table_offset - a.offset);
+    a.commands = b.commands;
+    const disc::Disc before = disc;
+    const std::string message = disc::insertPreCommands(disc, second, std::vector<Command> { nop });
+    EXPECT_NE(message.find("another table of the file overlaps the place the commands go"), std::string::npos) << message;
+    EXPECT_EQ(disc.title_sets[0].bytes, before.title_sets[0].bytes);
 }
 
 }

@@ -11,17 +11,20 @@ build=${2:-build-fuzz}
 here=tests/fuzz
 mkdir -p "$here/crashes"
 
-declare -A longest=([Import]=33000 [Listing]=33000 [CodeTables]=16 [CommandDecoder]=16)
+declare -A seeds=([DiscReader]="$build/corpus-seeds/DiscReader" [DiscInsert]="$build/corpus-seeds/DiscInsert")
+declare -A longest=([Import]=33000 [Listing]=33000 [CodeTables]=16 [CommandDecoder]=16 [DiscReader]=40000 [DiscInsert]=40000)
 failed=0
 rows=()
-for target in Import Listing CodeTables CommandDecoder; do
+# The disc targets start from the discs the build authored.
+tests/fuzz/disc-seeds.sh "$build" "$build/corpus-seeds"
+for target in Import Listing CodeTables CommandDecoder DiscReader DiscInsert; do
     work="$build/corpus/$target"
     mkdir -p "$work"
     log="$build/fuzz-$target.log"
     echo "fuzzing $target for ${seconds} s ..." >&2
     "$build/tests/fuzz/trevalo_fuzz_$target" -max_total_time="$seconds" -max_len="${longest[$target]}" \
         -timeout=10 -rss_limit_mb=2048 -dict="$here/brace-hex.dict" -print_final_stats=1 \
-        -artifact_prefix="$here/crashes/$target-" "$work" "$here/corpus/$target" >"$log" 2>&1
+        -artifact_prefix="$here/crashes/$target-" "$work" "$here/corpus/$target" ${seeds[$target]:-} >"$log" 2>&1
     status=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
     last=$(grep -E '^#[0-9]+' "$log" | tail -n 1)
