@@ -51,8 +51,9 @@ bool within(const fs::path& inner, const fs::path& outer)
 
 }
 
-FolderCopy::FolderCopy(const Disc& disc, fs::path destination)
+FolderCopy::FolderCopy(const Disc& disc, fs::path destination, std::uint64_t step_bytes)
     : m_destination(std::move(destination))
+    , m_step_bytes(std::max<std::uint64_t>(step_bytes, 1))
 {
     const fs::path source = canonicalOrAbsolute(disc.folder);
     const fs::path target = canonicalOrAbsolute(m_destination);
@@ -172,7 +173,7 @@ bool FolderCopy::step()
         if (m_audio_ts)
             fs::create_directory(m_work / "AUDIO_TS", error);
     }
-    std::uint64_t budget = step_bytes;
+    std::uint64_t budget = m_step_bytes;
     std::vector<char> buffer;
     while (budget > 0 && m_job < m_jobs.size()) {
         Job& job = m_jobs[m_job];

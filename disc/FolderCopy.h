@@ -30,13 +30,15 @@ public:
         Cancelled,
     };
 
+    static constexpr std::uint64_t default_step_bytes = 8ull << 20;
+
     // destination receives VIDEO_TS (and AUDIO_TS where the source has one).
-    FolderCopy(const Disc& disc, std::filesystem::path destination);
+    FolderCopy(const Disc& disc, std::filesystem::path destination, std::uint64_t step_bytes = default_step_bytes);
     ~FolderCopy();
     FolderCopy(const FolderCopy&) = delete;
     FolderCopy& operator=(const FolderCopy&) = delete;
 
-    // Does up to about step_bytes of work; true while there is more.
+    // Does about step_bytes of work; true while there is more.
     bool step();
     void cancel();
 
@@ -46,8 +48,6 @@ public:
     std::uint64_t bytesTotal() const { return m_total; }
     // The file being written, for a progress line.
     const std::string& currentFile() const { return m_current; }
-
-    static constexpr std::uint64_t step_bytes = 8ull << 20;
 
 private:
     struct Job {
@@ -61,6 +61,7 @@ private:
     void removeWork();
 
     std::filesystem::path m_destination;
+    std::uint64_t m_step_bytes;
     std::filesystem::path m_work;
     std::vector<Job> m_jobs;
     std::size_t m_job = 0;
