@@ -40,6 +40,8 @@ struct PgcPointer {
     // The file stores the PGC's start relative to the table; the writer
     // takes it from the PGC's offset.
     std::size_t pgc = 0; // index into InfoFile::pgcs
+
+    bool operator==(const PgcPointer&) const = default;
 };
 
 struct PgcTable {
@@ -47,6 +49,8 @@ struct PgcTable {
     std::uint16_t reserved = 0;
     std::uint32_t last_byte = 0; // relative to the table
     std::vector<PgcPointer> pointers;
+
+    bool operator==(const PgcTable&) const = default;
 };
 
 struct LanguageUnit {
@@ -56,6 +60,8 @@ struct LanguageUnit {
     // sub-picture, 0x20 audio, 0x10 angle, 0x08 chapter.
     std::uint8_t menus = 0;
     std::size_t table = 0; // index into InfoFile::pgc_tables; its offset gives the unit's start
+
+    bool operator==(const LanguageUnit&) const = default;
 };
 
 struct MenuUnits {
@@ -63,6 +69,8 @@ struct MenuUnits {
     std::uint16_t reserved = 0;
     std::uint32_t last_byte = 0;
     std::vector<LanguageUnit> units;
+
+    bool operator==(const MenuUnits&) const = default;
 };
 
 // An entry of the video manager's title table.
@@ -74,6 +82,8 @@ struct Title {
     std::uint8_t title_set = 0;
     std::uint8_t title_in_set = 0;
     std::uint32_t title_set_sector = 0; // where the title set starts on the disc
+
+    bool operator==(const Title&) const = default;
 };
 
 struct TitleTable {
@@ -81,11 +91,15 @@ struct TitleTable {
     std::uint16_t reserved = 0;
     std::uint32_t last_byte = 0;
     std::vector<Title> titles;
+
+    bool operator==(const TitleTable&) const = default;
 };
 
 struct Chapter {
     std::uint16_t pgc = 0;
     std::uint16_t program = 0;
+
+    bool operator==(const Chapter&) const = default;
 };
 
 // A title set's chapter table: for each of its titles, the PGC and program
@@ -96,14 +110,20 @@ struct ChapterTable {
     std::uint32_t last_byte = 0;
     std::vector<std::uint32_t> starts; // of each title's chapters, relative to the table
     std::vector<std::vector<Chapter>> titles;
+
+    bool operator==(const ChapterTable&) const = default;
 };
 
 struct AudioAttributes {
     std::array<std::uint8_t, 8> bytes {};
+
+    bool operator==(const AudioAttributes&) const = default;
 };
 
 struct SubpictureAttributes {
     std::array<std::uint8_t, 6> bytes {};
+
+    bool operator==(const SubpictureAttributes&) const = default;
 };
 
 // The streams a domain's VOBs carry, as its attribute tables declare them.
@@ -114,6 +134,8 @@ struct StreamAttributes {
     std::vector<AudioAttributes> audio;
     std::uint8_t subpicture_count = 0;
     std::vector<SubpictureAttributes> subpictures;
+
+    bool operator==(const StreamAttributes&) const = default;
 };
 
 // The start sectors of the tables the model keeps whole, and of the VOBS,
@@ -133,6 +155,8 @@ struct TableSectors {
     std::uint32_t menu_vobu_addresses = 0;
     std::uint32_t title_cell_addresses = 0;
     std::uint32_t title_vobu_addresses = 0;
+
+    bool operator==(const TableSectors&) const = default;
 };
 
 struct InfoFile {
@@ -157,6 +181,8 @@ struct InfoFile {
     std::optional<std::size_t> title_pgcs; // index into pgc_tables; title sets only
     std::optional<TitleTable> titles; // video manager only
     std::optional<ChapterTable> chapters; // title sets only
+
+    bool operator==(const InfoFile&) const = default;
 };
 
 }

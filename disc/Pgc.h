@@ -29,6 +29,8 @@ struct CommandTable {
     // The table's last byte, relative to its first. Normally 7 + 8 x the
     // commands; kept as read, since a tool may leave room after them.
     std::uint16_t last_byte = 7;
+
+    bool operator==(const CommandTable&) const = default;
 };
 
 // A menu button from the highlight information of a navigation pack.
@@ -46,6 +48,8 @@ struct Button {
     std::uint8_t left = 0;
     std::uint8_t right = 0;
     Command command {};
+
+    bool operator==(const Button&) const = default;
 };
 
 // What a cell's first navigation pack says about its buttons. Absent when
@@ -58,6 +62,8 @@ struct Highlight {
     std::uint8_t forced_select = 0; // button highlighted on entry, 0 = none
     std::uint8_t forced_activate = 0; // button activated on entry, 0 = none
     std::vector<Button> buttons; // those of the first button group
+
+    bool operator==(const Highlight&) const = default;
 };
 
 struct Cell {
@@ -85,6 +91,8 @@ struct Cell {
     std::uint8_t cell_id = 0;
     // Menu cells only, read from the menu VOB.
     std::optional<Highlight> highlight;
+
+    bool operator==(const Cell&) const = default;
 };
 
 struct Pgc {
@@ -111,6 +119,8 @@ struct Pgc {
     std::optional<CommandTable> commands;
     std::vector<std::uint8_t> programs; // each program's entry cell, 1-based
     std::vector<Cell> cells;
+
+    bool operator==(const Pgc&) const = default;
 };
 
 // The header of a PGC, before its tables.

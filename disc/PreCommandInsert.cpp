@@ -1,5 +1,8 @@
 #include "disc/PreCommandInsert.h"
 
+#include "disc/IfoReader.h"
+#include "disc/IfoWriter.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <set>
@@ -279,6 +282,23 @@ std::string insertPreCommands(Disc& disc, const PgcAddress& address, std::span<c
     target.commands->pre.assign(commands.begin(), commands.end());
     target.commands->pre.insert(target.commands->pre.end(), moved_pre.begin(), moved_pre.end());
     file.bytes = std::move(bytes);
+
+    // The grown file must read back as exactly this model: a layout the
+    // rule above cannot keep (tables spanning each other in ways no
+    // authoring tool writes) shows here, and is refused rather than written.
+    const InfoFileWrite written = writeInfoFile(file);
+    InfoFileRead reread = written.error.empty()
+        ? readInfoFile(file.name, written.bytes, file.kind, file.title_set)
+        : InfoFileRead { std::nullopt, written.error };
+    if (reread.file) {
+        for (std::size_t p = 0; p < reread.file->pgcs.size() && p < file.pgcs.size(); ++p) {
+            for (std::size_t c = 0; c < reread.file->pgcs[p].cells.size() && c < file.pgcs[p].cells.size(); ++c)
+                reread.file->pgcs[p].cells[c].highlight = file.pgcs[p].cells[c].highlight;
+        }
+    }
+    file.bytes = written.bytes;
+    if (!reread.file || *reread.file != file)
+        return where + ": the file's tables are laid out in a way the insert cannot keep, so it cannot be grown safely";
 
     *original = std::move(file);
     if (grown_sectors != 0 && disc.manager.titles) {

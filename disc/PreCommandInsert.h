@@ -13,10 +13,12 @@
 // video manager's title table, the start sectors of later title sets follow
 // the growth. A PGC without a command table gets one.
 //
-// Nothing is written here; the writer writes the grown model. A result the
-// format cannot hold (more than 128 commands in the PGC, a PGC past 64 KiB,
-// a Goto past line 255) is refused with a message and the model is left as
-// it was.
+// Nothing is written to disk here. The grown file is written in memory and
+// read back, and must come back as exactly the grown model; a layout the
+// rule cannot keep (tables that span each other, a command table two PGCs
+// share) is refused rather than risked. So is a result the format cannot
+// hold (more than 128 commands in the PGC, a PGC past 64 KiB, a Goto past
+// line 255). A refusal comes with a message and leaves the model as it was.
 
 #include "disc/Disc.h"
 #include "disc/PgcAddress.h"
