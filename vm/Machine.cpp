@@ -14,6 +14,9 @@ using disc::Domain;
 constexpr int button_shift = 10; // SPRM 8 holds the button number x 1024
 constexpr int endless_still = 255;
 constexpr int sprm_base = 16; // writers: GPRMs 0..15, then SPRMs
+// A run that goes round keeps entering PGCs; its record stops at this many
+// events so it cannot grow without end.
+constexpr std::size_t path_limit = 20000;
 
 int bcd(std::uint8_t byte)
 {
@@ -271,7 +274,7 @@ bool Machine::choose(int button)
     m_progress = Progress::Command;
     const CommandSite site { m_where.pgc, CommandPlace::Button, button, m_where.cell };
     setSprm(8, static_cast<std::uint16_t>(button << button_shift), site);
-    m_path.push_back({ PathKind::Chose, m_where.pgc, LeftBy::Command, {}, m_where.cell, button });
+    record({ PathKind::Chose, m_where.pgc, LeftBy::Command, {}, m_where.cell, button });
     const Flow flow = execute(m_code->buttons[static_cast<std::size_t>(m_where.cell) - 1][static_cast<std::size_t>(button) - 1], site);
     if (flow != Flow::Transferred && flow != Flow::Failed)
         m_progress = Progress::Waiting;
@@ -760,7 +763,7 @@ bool Machine::enterFirstPlay(const CommandSite& site)
     m_entry_program = 1;
     m_playing = false;
     m_progress = Progress::EnteredPgc;
-    m_path.push_back({ PathKind::Entered, m_where.pgc, LeftBy::Command, {}, 0, 0 });
+    record({ PathKind::Entered, m_where.pgc, LeftBy::Command, {}, 0, 0 });
     noteEntry();
     return true;
 }
@@ -791,7 +794,7 @@ bool Machine::enter(Domain domain, int title_set, int number, Entry entry, int s
     m_progress = Progress::EnteredPgc;
     if (domain == Domain::Title)
         setSprm(6, static_cast<std::uint16_t>(number), site);
-    m_path.push_back({ PathKind::Entered, address, LeftBy::Command, {}, 0, 0 });
+    record({ PathKind::Entered, address, LeftBy::Command, {}, 0, 0 });
     noteEntry();
     switch (entry) {
     case Entry::PreCommands:
@@ -895,9 +898,17 @@ void Machine::takeStateFrom(const Machine& other)
     m_writers = other.m_writers;
 }
 
+void Machine::record(const PathEvent& event)
+{
+    if (m_path.size() < path_limit)
+        m_path.push_back(event);
+    else if (m_path.size() == path_limit)
+        m_path.push_back({ PathKind::Cut, event.pgc, LeftBy::Command, {}, 0, 0 });
+}
+
 void Machine::leave(LeftBy by, const CommandSite& site)
 {
-    m_path.push_back({ PathKind::Left, m_where.pgc, by, site, 0, 0 });
+    record({ PathKind::Left, m_where.pgc, by, site, 0, 0 });
 }
 
 void Machine::noteEntry()

@@ -189,6 +189,7 @@ private:
     void runList(const std::vector<core::Command>& list, disc::CommandPlace place);
     void advance(Ticks duration, bool title_time);
     void noteEntry();
+    void record(const PathEvent& event);
     std::uint32_t random();
 
     const DiscProgram* m_program;

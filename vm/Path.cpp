@@ -42,6 +42,9 @@ std::vector<std::string> pathLines(const DiscProgram& program, const std::vector
         case PathKind::Entered:
             lines.push_back(disc::describe(program.disc(), event.pgc));
             break;
+        case PathKind::Cut:
+            lines.push_back("(and on: the record of the path stops here)");
+            break;
         case PathKind::Chose:
             if (lines.empty())
                 lines.emplace_back();

@@ -30,6 +30,7 @@ enum class PathKind : unsigned char {
     Entered, // the PGC was entered
     Left, // the PGC was left, by `by`
     Chose, // a button was pressed at a menu
+    Cut, // the record stops here; the run went on
 };
 
 enum class LeftBy : unsigned char {
