@@ -19,19 +19,6 @@ namespace {
 
 constexpr int sprm_base = 16;
 
-// A block put into the disc: which one, and the PGCs that got it.
-struct Inserted {
-    std::string name; // "Text1"
-    std::size_t length = 0;
-    std::vector<disc::PgcAddress> pgcs;
-};
-
-struct Prepared {
-    std::vector<core::CommandBytes> text1, text2, text3;
-    std::vector<Inserted> inserted;
-    disc::Disc disc;
-};
-
 std::string registerName(int reg)
 {
     return reg < sprm_base ? "GPRM " + std::to_string(reg) : "SPRM " + std::to_string(reg - sprm_base);
@@ -77,7 +64,7 @@ std::vector<disc::PgcAddress> distinctPgcs(const disc::Disc& disc, const std::ve
 // itself otherwise.
 class SiteNames {
 public:
-    SiteNames(const DiscProgram& program, std::vector<Inserted> inserted)
+    SiteNames(const DiscProgram& program, std::vector<PlacedBlock> inserted)
         : m_program(program)
         , m_inserted(std::move(inserted))
     {
@@ -88,7 +75,7 @@ public:
         if (site.number == 0)
             return "the player's start value";
         if (site.place == disc::CommandPlace::Pre) {
-            for (const Inserted& block : m_inserted) {
+            for (const PlacedBlock& block : m_inserted) {
                 if (static_cast<std::size_t>(site.number) > block.length)
                     continue;
                 for (const disc::PgcAddress& pgc : block.pgcs) {
@@ -112,7 +99,7 @@ private:
     }
 
     const DiscProgram& m_program;
-    std::vector<Inserted> m_inserted;
+    std::vector<PlacedBlock> m_inserted;
 };
 
 std::string whereName(const disc::Disc& disc, const Location& at)
@@ -260,64 +247,76 @@ std::vector<std::string> menuLanguages(const disc::Disc& disc)
     return languages;
 }
 
-Verdict replay(const disc::Disc& original, const ReplayRequest& request)
+PlacedBlocks placeBlocks(const disc::Disc& original, const Blocks& blocks, const Target& target)
 {
-    Verdict verdict;
-    const bool dummy = request.target.after_dummy > 0 && request.target.kind == TargetKind::TitleSetMenu;
-
-    // The blocks, read as the window wrote them.
-    Prepared prepared { {}, {}, {}, {}, original };
-    bool readable = readBlock("Text1", request.blocks.text1, prepared.text1, verdict.findings);
-    readable = readBlock("Text2", request.blocks.text2, prepared.text2, verdict.findings) && readable;
+    PlacedBlocks placed;
+    const bool dummy = target.after_dummy > 0 && target.kind == TargetKind::TitleSetMenu;
+    std::vector<core::CommandBytes> text1, text2, text3;
+    bool readable = readBlock("Text1", blocks.text1, text1, placed.findings);
+    readable = readBlock("Text2", blocks.text2, text2, placed.findings) && readable;
     if (dummy)
-        readable = readBlock("Text3", request.blocks.text3, prepared.text3, verdict.findings) && readable;
-    if (readable && prepared.text1.empty())
-        verdict.findings.push_back({ "Text1", "the block is empty", "nothing would take the disc to the target at insert" });
-    if (readable && prepared.text2.empty())
-        verdict.findings.push_back({ "Text2", "the block is empty", "the target PGC would get no guard and no registers" });
-    if (readable && dummy && prepared.text3.empty())
-        verdict.findings.push_back({ "Text3", "the block is empty though the dummy skip is on",
-            "nothing restores the registers in the PGC the dummy links to, PGC " + std::to_string(request.target.after_dummy) });
-
-    const TargetPgcs pgcs = resolve(original, request.target);
+        readable = readBlock("Text3", blocks.text3, text3, placed.findings) && readable;
+    if (readable && text1.empty())
+        placed.findings.push_back({ "Text1", "the block is empty", "nothing would take the disc to the target at insert" });
+    if (readable && text2.empty())
+        placed.findings.push_back({ "Text2", "the block is empty", "the target PGC would get no guard and no registers" });
+    if (readable && dummy && text3.empty())
+        placed.findings.push_back({ "Text3", "the block is empty though the dummy skip is on",
+            "nothing restores the registers in the PGC the dummy links to, PGC " + std::to_string(target.after_dummy) });
+    const TargetPgcs pgcs = resolve(original, target);
     if (playbackTargets(pgcs).empty()) {
-        verdict.findings.push_back({ describe(request.target), pgcs.error, "the blocks have no PGC to go to" });
-        return verdict;
+        placed.findings.push_back({ describe(target), pgcs.error, "the blocks have no PGC to go to" });
+        return placed;
     }
-    checkGuard(original, request.deliberate.guard_register, verdict.findings);
     if (!readable)
-        return verdict;
+        return placed;
 
-    // The blocks put on a copy of the disc, each PGC once.
+    // Each PGC once, however many units list it.
+    placed.disc = original;
     bool refused_any = false;
     const auto insert = [&](const std::string& name, const std::vector<core::CommandBytes>& block,
                             const std::vector<disc::PgcAddress>& where) {
         if (block.empty())
             return;
-        for (const disc::PgcAddress& pgc : distinctPgcs(prepared.disc, where)) {
-            const std::string refused = disc::insertPreCommands(prepared.disc, pgc, block);
+        for (const disc::PgcAddress& pgc : distinctPgcs(placed.disc, where)) {
+            const std::string refused = disc::insertPreCommands(placed.disc, pgc, block);
             if (!refused.empty()) {
-                verdict.findings.push_back({ name, "cannot be put at the top of " + disc::describe(prepared.disc, pgc), refused });
+                placed.findings.push_back({ name, "cannot be put at the top of " + disc::describe(placed.disc, pgc), refused });
                 refused_any = true;
             }
         }
-        // Every address of a PGC that units share holds the block.
-        prepared.inserted.push_back({ name, block.size(), where });
+        placed.blocks.push_back({ name, block.size(), where });
     };
-    insert("Text1", prepared.text1, { { disc::Domain::FirstPlay, 0, 0, 0 } });
-    insert("Text2", prepared.text2, pgcs.target);
+    insert("Text1", text1, { { disc::Domain::FirstPlay, 0, 0, 0 } });
+    insert("Text2", text2, pgcs.target);
     if (dummy)
-        insert("Text3", prepared.text3, pgcs.after_dummy);
-    if (refused_any)
+        insert("Text3", text3, pgcs.after_dummy);
+    placed.placed = !refused_any;
+    return placed;
+}
+
+Verdict replay(const disc::Disc& original, const ReplayRequest& request)
+{
+    Verdict verdict;
+    const bool dummy = request.target.after_dummy > 0 && request.target.kind == TargetKind::TitleSetMenu;
+    PlacedBlocks prepared = placeBlocks(original, request.blocks, request.target);
+    verdict.findings = prepared.findings;
+    const TargetPgcs pgcs = resolve(original, request.target);
+    if (playbackTargets(pgcs).empty())
         return verdict;
+    checkGuard(original, request.deliberate.guard_register, verdict.findings);
+    if (!prepared.placed)
+        return verdict;
+    const bool text3_empty = std::none_of(prepared.blocks.begin(), prepared.blocks.end(),
+        [](const PlacedBlock& block) { return block.name == "Text3"; });
 
     const DiscProgram before(original);
     const DiscProgram after(prepared.disc);
     const SiteNames traceSites(before, {});
-    const SiteNames replaySites(after, prepared.inserted);
+    const SiteNames replaySites(after, prepared.blocks);
     const std::vector<disc::PgcAddress>& goals = playbackTargets(pgcs);
 
-    std::vector<std::string> languages = menuLanguages(original);
+    std::vector<std::string> languages = request.languages.empty() ? menuLanguages(original) : request.languages;
     if (languages.empty())
         languages.push_back(request.player.menu_language);
     for (const std::string& language : languages) {
@@ -358,6 +357,24 @@ Verdict replay(const disc::Disc& original, const ReplayRequest& request)
 
         if (expected.end != TraceEnd::ReachedTarget) {
             result.note = "the disc's own chain does not reach " + goalName + " in this language: " + expected.message;
+            if (result.findings.empty()) {
+                // With nothing to compare with, the blocks must at least
+                // lead to something a viewer sees.
+                Machine after_target = machine;
+                for (long steps = 0; steps < default_step_limit; ++steps) {
+                    const Progress progress = after_target.step();
+                    if (progress == Progress::CellStarted || progress == Progress::Waiting)
+                        break;
+                    if (progress == Progress::Stopped || progress == Progress::Failed) {
+                        result.findings.push_back({ disc::describe(original, at),
+                            "the disc with the blocks starts playing here, and stops before any cell plays: "
+                                + (progress == Progress::Stopped ? after_target.stopReason() : after_target.error()),
+                            "Text" + std::string(dummy ? "3" : "2") + "'s Break skips the PGC's own pre commands, and the PGC has "
+                                + std::to_string(disc::findPgc(after.disc(), at)->cells.size()) + " cells" });
+                        break;
+                    }
+                }
+            }
             result.outcome = result.findings.empty() ? LanguageOutcome::NotCompared : LanguageOutcome::Differs;
             verdict.languages.push_back(std::move(result));
             continue;
@@ -396,7 +413,7 @@ Verdict replay(const disc::Disc& original, const ReplayRequest& request)
                 ? "the guard register is 1 once the block that sets it has run; with the blocks " + replay_writer
                 : "in the disc's own chain " + traceSites(traced) + " left it at " + std::to_string(wanted) + "; with the blocks "
                     + replay_writer;
-            if (dummy && prepared.text3.empty())
+            if (dummy && text3_empty)
                 why += "; Text3 is empty, so nothing restores the registers after the dummy";
             result.findings.push_back({ disc::describe(original, at),
                 registerName(reg) + " is " + std::to_string(found) + " where the trace found " + std::to_string(wanted), why });
@@ -417,7 +434,7 @@ Verdict replay(const disc::Disc& original, const ReplayRequest& request)
         const disc::PgcAddress first_play { disc::Domain::FirstPlay, 0, 0, 0 };
         compareReentry("a later jump to First Play", original, runFrom(after, config, machine, first_play),
             runFrom(before, config, machine, first_play), guardWhy("Text1"), result.findings);
-        for (const Inserted& block : prepared.inserted) {
+        for (const PlacedBlock& block : prepared.blocks) {
             if (block.name == "Text1")
                 continue;
             for (const disc::PgcAddress& pgc : block.pgcs) {

@@ -51,6 +51,8 @@ struct ReplayRequest {
     // The player; its menu language is replaced by each language the disc's
     // menus have in turn (its own when the disc has no menus).
     PlayerConfig player;
+    // The menu languages to replay in; empty for every one the disc has.
+    std::vector<std::string> languages;
 };
 
 struct Finding {
@@ -84,6 +86,27 @@ struct Verdict {
 };
 
 Verdict replay(const disc::Disc& disc, const ReplayRequest& request);
+
+// A block put on the disc: its name, its length and every address of the
+// PGCs that hold it.
+struct PlacedBlock {
+    std::string name; // "Text1"
+    std::size_t length = 0;
+    std::vector<disc::PgcAddress> pgcs;
+};
+
+// The disc with the blocks at the top of their PGCs, as replay() plays it
+// (and as a copy for another player would be written). `placed` is false,
+// with findings saying why, when a block is not in the notation, holds a
+// command no player runs, names no PGC of the disc or does not fit.
+struct PlacedBlocks {
+    bool placed = false;
+    disc::Disc disc;
+    std::vector<PlacedBlock> blocks;
+    std::vector<Finding> findings;
+};
+
+PlacedBlocks placeBlocks(const disc::Disc& disc, const Blocks& blocks, const Target& target);
 
 // The menu languages of the disc's language units, in the order the units
 // list them, each once.

@@ -25,7 +25,10 @@ std::string domainName(disc::Domain domain)
     return "NONE";
 }
 
-std::string where(const vm::Machine& machine)
+// libdvdnav answers no position query (menu, PGC, program) until it has
+// opened a title set's IFO: a menu of the video manager played before any
+// title set reads as menu, PGC and program 0.
+std::string where(const vm::Machine& machine, bool title_set_opened)
 {
     const vm::Location& at = machine.location();
     const disc::Domain domain = at.pgc.domain;
@@ -35,12 +38,12 @@ std::string where(const vm::Machine& machine)
         const vm::TitlePosition position = machine.titlePosition();
         text += " tt=" + std::to_string(position.title) + " ptt=" + std::to_string(position.chapter);
     } else {
-        text += " menu=" + std::to_string(machine.menuId());
+        text += " menu=" + std::to_string(title_set_opened ? machine.menuId() : 0);
     }
     const vm::StreamPick audio = machine.audioStream();
     const vm::StreamPick spu = machine.subpictureStream();
-    text += " pgc=" + std::to_string(at.pgc.number) + " pg=" + std::to_string(at.program) + " cell="
-        + std::to_string(at.cell) + " btn=" + std::to_string(machine.sprm(8) >> 10) + " audio="
+    text += " pgc=" + std::to_string(title_set_opened ? at.pgc.number : 0) + " pg="
+        + std::to_string(title_set_opened ? at.program : 0) + " cell=" + std::to_string(at.cell) + " btn=" + std::to_string(machine.sprm(8) >> 10) + " audio="
         + std::to_string(audio.stream) + " spu=" + std::to_string(spu.stream) + (spu.shown || spu.stream < 0 ? "" : ":off");
     return text;
 }
@@ -85,8 +88,11 @@ std::vector<std::string> machineLines(const vm::DiscProgram& program, const Play
     vm::Machine machine(program, playerConfig(run));
     std::size_t next_button = 0;
     int events = 0;
+    bool title_set_opened = false;
     const auto line = [&](const std::string& head, const std::string& tail = {}) {
-        lines.push_back(head + " " + where(machine) + tail
+        const disc::Domain domain = machine.location().pgc.domain;
+        title_set_opened = title_set_opened || domain == disc::Domain::TitleSetMenu || domain == disc::Domain::Title;
+        lines.push_back(head + " " + where(machine, title_set_opened) + tail
             + (run.registers == WithRegisters::Yes ? registers(machine) : std::string()));
     };
     for (long steps = 0; steps < step_limit; ++steps) {
@@ -132,6 +138,13 @@ std::vector<std::string> machineLines(const vm::DiscProgram& program, const Play
     }
     lines.push_back("LOOP " + machine.loopReport("a cell"));
     return lines;
+}
+
+std::vector<std::string> comparable(std::vector<std::string> player_lines)
+{
+    if (player_lines == std::vector<std::string> { "ERROR next block: Encrypted or faulty DVD" })
+        return { "END" };
+    return player_lines;
 }
 
 }

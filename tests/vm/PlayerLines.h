@@ -32,4 +32,9 @@ vm::PlayerConfig playerConfig(const PlayerRun& run);
 
 std::vector<std::string> machineLines(const vm::DiscProgram& program, const PlayerRun& run);
 
+// The player's lines as comparable with the machine's: libdvdnav cannot
+// start a disc that stops before its first cell, and says so as an ERROR
+// where the machine says END.
+std::vector<std::string> comparable(std::vector<std::string> player_lines);
+
 }

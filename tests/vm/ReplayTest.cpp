@@ -30,7 +30,7 @@ struct Replayed {
 };
 
 Replayed traceComposeAndReplay(const disc::Disc& disc, const WindowChoice& window, const std::vector<int>& buttons,
-    const std::function<void(vm::Blocks&)>& breakBlocks = {})
+    const std::function<void(vm::Blocks&)>& breakBlocks = {}, std::vector<std::string> languages = {})
 {
     const vm::DiscProgram program(disc);
     const vm::Target target = compose(window, {}).target;
@@ -39,7 +39,8 @@ Replayed traceComposeAndReplay(const disc::Disc& disc, const WindowChoice& windo
     if (breakBlocks)
         breakBlocks(replayed.composed.blocks);
     replayed.verdict = vm::replay(disc,
-        { replayed.composed.blocks, replayed.composed.target, replayed.composed.deliberate, buttons, vm::PlayerConfig {} });
+        { replayed.composed.blocks, replayed.composed.target, replayed.composed.deliberate, buttons, vm::PlayerConfig {},
+            std::move(languages) });
     return replayed;
 }
 
@@ -64,11 +65,6 @@ TEST(Replay, TheWindowsBlocksForEveryMenuAndTitleStartWhereTheTraceEnds)
         std::vector<std::pair<std::string, LanguageOutcome>> outcomes;
     } cases[] = {
         { "firstplay_menus", { "VMGM", "1", "", "", "9" }, {}, { { "en", matches }, { "fr", matches } } },
-        // In French PGC 2 is the chapter menu's dummy, which the French
-        // VMGM's buttons never reach: the blocks still start there.
-        { "firstplay_menus", { "VTSM", "1", "Root Menu", "2", "9" }, { 1 }, { { "en", matches }, { "fr", not_compared } } },
-        // The French VMGM has no button 3 to the chapter menu.
-        { "firstplay_menus", { "VTSM", "1", "Chapter Menu", "", "9" }, { 3 }, { { "en", matches }, { "fr", not_compared } } },
         { "firstplay_menus", { "Title", "1", "", "", "9" }, {}, { { "en", matches }, { "fr", matches } } },
         { "firstplay_menus", { "Title", "2", "", "", "9" }, { 2 }, { { "en", matches }, { "fr", matches } } },
         { "firstplay_menus", { "Title", "2", "", "", "" }, { 2 }, { { "en", matches }, { "fr", matches } } },
@@ -89,6 +85,50 @@ TEST(Replay, TheWindowsBlocksForEveryMenuAndTitleStartWhereTheTraceEnds)
         EXPECT_TRUE(replayed.verdict.passed) << replayed.verdict.text();
         EXPECT_EQ(outcomes(replayed.verdict), c.outcomes) << replayed.verdict.text();
     }
+}
+
+TEST(Replay, TheTitleSetMenusStartWhereTheTraceEndsInTheirOwnLanguage)
+{
+    // firstplay_menus' French unit has the root menu as a plain menu and
+    // the chapter menu as a dummy, and no other menus; replayed for the
+    // English unit alone, the blocks for each English menu pass.
+    const struct {
+        WindowChoice window;
+        std::vector<int> buttons;
+    } cases[] = {
+        { { "VTSM", "1", "Root Menu", "2", "9" }, { 1 } },
+        { { "VTSM", "1", "Chapter Menu", "", "9" }, { 3 } },
+        { { "VTSM", "1", "Audio Menu", "", "9" }, { 1, 4 } },
+        { { "VTSM", "1", "Sub-Picture Menu", "", "9" }, { 1, 5 } },
+        { { "VTSM", "1", "Sub-Picture Menu", "", "" }, { 1, 5 } },
+    };
+    const disc::Disc disc = readTestDisc(testDisc("firstplay_menus"));
+    for (const auto& c : cases) {
+        const Replayed replayed = traceComposeAndReplay(disc, c.window, c.buttons, {}, { "en" });
+        SCOPED_TRACE(vm::describe(replayed.composed.target));
+        EXPECT_TRUE(replayed.verdict.passed) << replayed.verdict.text();
+        EXPECT_EQ(outcomes(replayed.verdict), (std::vector<std::pair<std::string, LanguageOutcome>> { { "en", matches } }));
+        // In every language the disc has, French fails them all.
+        EXPECT_FALSE(traceComposeAndReplay(disc, c.window, c.buttons).verdict.passed);
+    }
+}
+
+TEST(Replay, ADummySkipThatFitsOneLanguageUnitFailsInTheOther)
+{
+    // The English root menu's entry is a dummy linking to PGC 2; in the
+    // French unit PGC 2 is the chapter menu's dummy, which has no cells:
+    // Text3's Break leaves a French viewer with nothing.
+    const disc::Disc disc = readTestDisc(testDisc("firstplay_menus"));
+    const Replayed replayed = traceComposeAndReplay(disc, { "VTSM", "1", "Root Menu", "2", "9" }, { 1 });
+    EXPECT_FALSE(replayed.verdict.passed);
+    ASSERT_EQ(outcomes(replayed.verdict), (std::vector<std::pair<std::string, LanguageOutcome>> { { "en", matches }, { "fr", differs } }));
+    ASSERT_EQ(replayed.verdict.languages[1].findings.size(), 1u);
+    const vm::Finding& finding = replayed.verdict.languages[1].findings[0];
+    EXPECT_EQ(finding.where, "VTSM 1 PGC 2 (language unit 2)");
+    EXPECT_EQ(finding.what,
+        "the disc with the blocks starts playing here, and stops before any cell plays: VTSM 1 PGC 2 (language unit 2) "
+        "ends: its post commands do not link and it has no next PGC");
+    EXPECT_EQ(finding.why, "Text3's Break skips the PGC's own pre commands, and the PGC has 0 cells");
 }
 
 TEST(Replay, AMenuOneLanguageLacksFailsInThatLanguage)
@@ -204,7 +244,7 @@ TEST(Replay, DeliberateStreamsAreHeldAgainstTheTraceWhenNotDeclared)
     // the author's; undeclared, the replay names it.
     const disc::Disc disc = readTestDisc(testDisc("firstplay_menus"));
     const Replayed replayed = traceComposeAndReplay(disc, { "Title", "2", "", "", "9", "0", "" }, { 2 });
-    vm::ReplayRequest request { replayed.composed.blocks, replayed.composed.target, replayed.composed.deliberate, { 2 }, {} };
+    vm::ReplayRequest request { replayed.composed.blocks, replayed.composed.target, replayed.composed.deliberate, { 2 }, {}, {} };
     ASSERT_TRUE(request.deliberate.streams);
     EXPECT_TRUE(vm::replay(disc, request).passed);
     request.deliberate.streams = false;
