@@ -12,7 +12,7 @@ jobs=${JOBS:-2}
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTREVALO_BENCH=ON >/dev/null
 cmake --build "$build" -j "$jobs" --target trevalo_model_bench trevalo_startup_bench trevalo_latency_bench \
-    trevalo_disc_bench >/dev/null
+    trevalo_disc_bench trevalo_vm_bench >/dev/null
 
 rows=$(mktemp)
 log=$(mktemp)
@@ -27,6 +27,7 @@ run() {
 # shellcheck disable=SC2086
 run "$build/bench/trevalo_model_bench" ${MODEL_ARGS:-}
 run "$build/bench/trevalo_disc_bench"
+run "$build/bench/trevalo_vm_bench"
 run "$build/bench/trevalo_startup_bench" "${STARTUP_ROUNDS:-15}"
 QT_QPA_PLATFORM=offscreen run "$build/bench/trevalo_latency_bench" "${LATENCY_ROUNDS:-15}"
 # The Windows build under Wine, where Wine and MinGW-w64 are (make windows-deps).
