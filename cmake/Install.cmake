@@ -33,10 +33,60 @@ install(TARGETS trevalo
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
     BUNDLE DESTINATION .)
 
+# The AppStream metainfo names the project's web page and shows the
+# README's screenshots only where they really are on the web; nothing is
+# made up. The screenshots come from the repository's raw files when the
+# homepage is a GitHub or GitLab repository page, else from
+# TREVALO_SCREENSHOT_URL; without a homepage both are left out.
+set(TREVALO_HOMEPAGE "" CACHE STRING
+    "The project's web page (its repository's page), named in the AppStream metainfo; empty leaves it out")
+set(TREVALO_SCREENSHOT_URL "" CACHE STRING
+    "The web folder that serves the files of docs/, for the metainfo's screenshots; empty: from a GitHub or GitLab TREVALO_HOMEPAGE")
+
+# Writes the metainfo to `output`, with the web address and screenshots
+# that `homepage` and `screenshot_url` (either may be empty) give.
+function(trevalo_metainfo output homepage screenshot_url)
+    set(web "")
+    if(homepage)
+        string(APPEND web "  <url type=\"homepage\">${homepage}</url>\n")
+    endif()
+    set(base "${screenshot_url}")
+    if(NOT base AND homepage MATCHES "^https://github\\.com/([^/]+/[^/]+)/?$")
+        set(base "https://raw.githubusercontent.com/${CMAKE_MATCH_1}/HEAD/docs")
+    elseif(NOT base AND homepage MATCHES "^https://gitlab\\.com/(.+[^/])/?$")
+        set(base "https://gitlab.com/${CMAKE_MATCH_1}/-/raw/HEAD/docs")
+    endif()
+    string(REGEX REPLACE "/+$" "" base "${base}")
+    if(base)
+        string(APPEND web "  <screenshots>\n")
+        foreach(shot
+                "guide-copied.png|The blocks of a session, ready to paste into PgcEdit"
+                "guide-target.png|Choosing the guard register and the PGC the disc is to start in"
+                "guide-imported.png|PgcEdit's registers imported, with the streams and the button they set"
+                "main-window-dark.png|The window under a dark desktop palette")
+            string(REPLACE "|" ";" shot "${shot}")
+            list(GET shot 0 file)
+            list(GET shot 1 caption)
+            if(file STREQUAL "guide-copied.png")
+                string(APPEND web "    <screenshot type=\"default\">\n")
+            else()
+                string(APPEND web "    <screenshot>\n")
+            endif()
+            string(APPEND web "      <caption>${caption}</caption>\n"
+                "      <image>${base}/${file}</image>\n    </screenshot>\n")
+        endforeach()
+        string(APPEND web "  </screenshots>\n")
+    endif()
+    set(TREVALO_METAINFO_WEB "${web}")
+    configure_file(${PROJECT_SOURCE_DIR}/data/org.trevalo.Trevalo.metainfo.xml.in ${output} @ONLY)
+endfunction()
+
 if(UNIX AND NOT APPLE)
     install(FILES data/trevalo.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-    install(FILES data/org.trevalo.Trevalo.metainfo.xml
+    set(TREVALO_METAINFO ${CMAKE_BINARY_DIR}/data/org.trevalo.Trevalo.metainfo.xml)
+    trevalo_metainfo(${TREVALO_METAINFO} "${TREVALO_HOMEPAGE}" "${TREVALO_SCREENSHOT_URL}")
+    install(FILES ${TREVALO_METAINFO}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     # Debian's documentation: the licence, the changelog and the manual
     # page, the last two compressed as policy asks (gzip -9n, no time stamp).

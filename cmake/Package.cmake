@@ -13,8 +13,9 @@ set(CPACK_PACKAGE_DESCRIPTION
 PGC or title, with the player's registers set as the disc's own start-up
 chain would have left them. It works beside the IFO editor PgcEdit and
 exchanges only text with it through the clipboard: it imports PgcEdit's
-changed registers and composes three blocks of navigation commands to paste
-back. It reads and writes no files.")
+changed registers and composes the blocks of navigation commands to paste
+back, one for the First Play PGC, one for the target PGC and, with a dummy
+menu, one for the PGC after it. It reads and writes no files.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

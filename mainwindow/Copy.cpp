@@ -59,12 +59,25 @@ void Form1::noteCopy(int block, const ui::TextBox& text, std::string_view target
     m_noted_blocks[2] = Text3.text();
 }
 
+// Undo and Reset have just cleared the clipboard or put the trace back on
+// it: no block is on it as copied any more, and the copy buttons go off.
+void Form1::forgetCopies()
+{
+    for (std::optional<std::string>& copied : m_copied)
+        copied.reset();
+    m_copy_note.clear();
+}
+
 void Form1::refreshCopyFeedback()
 {
     const ui::TextBox* const blocks[] = { &Text1, &Text2, &Text3 };
+    const ui::Button* const buttons[] = { &cmdCopy, &cmdCopy2, &cmdCopy3 };
     ui::Label* const marks[] = { &lblCopied1, &lblCopied2, &lblCopied3 };
     for (std::size_t i = 0; i < std::size(blocks); ++i) {
-        marks[i]->setVisible(blocks[i]->visible() && m_copied[i] == blocks[i]->text());
+        // A mark speaks of a block ready to copy: never beside a button
+        // that cannot copy it.
+        marks[i]->setVisible(
+            blocks[i]->visible() && buttons[i]->usable() && m_copied[i] == blocks[i]->text());
         if (m_noted_blocks[i] != blocks[i]->text())
             m_copy_note.clear();
     }

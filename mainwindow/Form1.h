@@ -231,8 +231,9 @@ private:
     void refreshChecks();
     // After a copy the notice line says what went on the clipboard, until a
     // block changes; each block's mark shows while the block still reads as
-    // it was copied.
+    // it was copied and its copy button can copy it again.
     void noteCopy(int block, const ui::TextBox& text, std::string_view target);
+    void forgetCopies();
     void refreshCopyFeedback();
     // A block's tooltip is its listing, worked out when it is read; this is
     // what it was last refreshed for, so a block counts as changed only

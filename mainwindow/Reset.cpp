@@ -8,10 +8,7 @@ void Form1::mnuReset_Click()
 {
     if (!askAboutClipboard())
         return;
-    // Starting over: what was copied before is no longer news.
-    for (std::optional<std::string>& copied : m_copied)
-        copied.reset();
-    m_copy_note.clear();
+    forgetCopies();
 
     Frame1.setEnabled(true);
     Frame10.setEnabled(false);

@@ -31,6 +31,7 @@ void Form1::cmdUndo_Click()
 {
     if (!askAboutClipboard())
         return;
+    forgetCopies();
     Text1.setText(txtText1.text());
     Text2.setText(txtText2.text());
     Text3.setText(txtText3.text());

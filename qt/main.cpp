@@ -36,14 +36,19 @@ void describe(QCommandLineParser& parser)
     parser.addVersionOption();
 }
 
-// --help and --version are answered before the window's QApplication
-// exists: that one needs a display, and asking a program what it is should
-// not (over ssh, in a script, on a build machine). Qt's own options such as
-// -platform are still in argv here and parse as unknown; they must not stop
-// the answer, so the parse's verdict is ignored and only the two questions
-// are looked at. Does not return when one of them is asked. --help-all
-// lists Qt's GUI options too, which only a QApplication knows, so it is
-// left to the full parse in main.
+// The program's name as the answers and messages give it.
+QString program_name(char** argv)
+{
+    return QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
+}
+
+// Every option --help lists (-h, --help, --help-all, -v, --version) is
+// answered before the window's QApplication exists: that one needs a
+// display, and asking a program what it is should not (over ssh, in a
+// script, on a build machine). Qt's own options such as -platform are still
+// in argv here and parse as unknown; they must not stop the answer, so the
+// parse's verdict is ignored and only the questions are looked at. Does not
+// return when one of them is asked.
 void answer_questions(QCommandLineParser& parser, int& argc, char** argv)
 {
     QStringList arguments;
@@ -51,7 +56,19 @@ void answer_questions(QCommandLineParser& parser, int& argc, char** argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     parser.parse(arguments);
     const bool help = parser.isSet(QStringLiteral("help"));
+    const bool help_all = parser.isSet(QStringLiteral("help-all"));
     const bool version = parser.isSet(QStringLiteral("version"));
+    if (help_all && !help && !version) {
+        // Qt's GUI and widget options are listed by the application object
+        // that takes them, so one is made, on the offscreen platform, which
+        // needs no display whatever the environment names.
+        static char platform_option[] = "-platform";
+        static char offscreen[] = "offscreen";
+        char* offscreen_argv[] = { argv[0], platform_option, offscreen, nullptr };
+        int offscreen_argc = 3;
+        QApplication app(offscreen_argc, offscreen_argv);
+        parser.process(QStringList { arguments.value(0), QStringLiteral("--help-all") });
+    }
     if (!help && !version)
         return;
     // The answers name the program from the application object's arguments.
@@ -80,8 +97,9 @@ void refuse_unknown_options(int argc, char** argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     if (qt_options.parse(arguments))
         return;
-    std::fprintf(stderr, "%s: %s\n", qPrintable(QFileInfo(arguments.value(0)).fileName()),
-        qPrintable(qt_options.errorText()));
+    const QString name = program_name(argv);
+    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", qPrintable(name),
+        qPrintable(qt_options.errorText()), qPrintable(name));
     std::exit(1);
 }
 }

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace trevalo::win32 {
 
@@ -103,6 +105,9 @@ void ComboBoxAdapter::command(ui::Control& control, ControlWindow& window, WORD 
     switch (code) {
     case CBN_SELENDOK:
     case CBN_SELCHANGE:
+        // An arrow key, the wheel or the drop-down moved it: what was typed
+        // is done. (Typed characters move it without a notification.)
+        window.type_ahead.end();
         if (current < 0)
             return;
         if (dropped && code == CBN_SELENDOK)
@@ -113,13 +118,74 @@ void ComboBoxAdapter::command(ui::Control& control, ControlWindow& window, WORD 
     case CBN_SELENDCANCEL:
         events.handled(list);
         return;
-    case CBN_DROPDOWN:
+    case CBN_DROPDOWN: {
+        const int width = dropDownWidth(control, window);
+        if (SendMessageW(window.hwnd, CB_GETDROPPEDWIDTH, 0, 0) != width)
+            SendMessageW(window.hwnd, CB_SETDROPPEDWIDTH, WPARAM(width), 0);
+        events.settleKeyPick();
+        return;
+    }
     case CBN_KILLFOCUS:
+        window.type_ahead.end();
         events.settleKeyPick();
         return;
     default:
         return;
     }
+}
+
+// Typed characters pick by ui::TypeAhead's rule, as in the Qt window, not
+// by Win32's own search, which looks at one character at a time ("12"
+// would pick 2). On the closed list the item is held like a step of the
+// arrow keys; on the open drop-down it is only shown, for Enter or a click
+// to pick. Control characters (Enter, Escape, Tab, Backspace) are the
+// list's and the window's own; a character in two UTF-16 halves, which no
+// item begins with, is taken and changes nothing.
+bool ComboBoxAdapter::typed(ui::Control& control, ControlWindow& window, wchar_t character, DWORD time,
+    BindingEvents& events) const
+{
+    if (character < L' ' || character == 0x7F) {
+        window.type_ahead.end();
+        return false;
+    }
+    auto& list = static_cast<ui::ComboBox&>(control);
+    const LRESULT current = SendMessageW(window.hwnd, CB_GETCURSEL, 0, 0);
+    const std::optional<std::size_t> shown = current >= 0 ? std::optional<std::size_t>(std::size_t(current)) : std::nullopt;
+    const std::optional<std::size_t> found
+        = window.type_ahead.typed(list.items(), shown, TextMapping::utf8(std::wstring_view(&character, 1)), time);
+    if (!found || found == shown)
+        return true;
+    SendMessageW(window.hwnd, CB_SETCURSEL, WPARAM(*found), 0);
+    if (!SendMessageW(window.hwnd, CB_GETDROPPEDSTATE, 0, 0))
+        events.pickedByKey(list, *found);
+    return true;
+}
+
+int ComboBoxAdapter::dropDownWidth(const ui::Control& control, const ControlWindow& window)
+{
+    RECT closed {};
+    GetWindowRect(window.hwnd, &closed);
+    const int dpi = Dpi::ofWindow(window.hwnd);
+    int widest = 0;
+    if (HDC dc = GetDC(window.hwnd)) {
+        HGDIOBJ old_font = SelectObject(dc, window.font ? window.font : GetStockObject(DEFAULT_GUI_FONT));
+        for (const std::string& item : static_cast<const ui::ComboBox&>(control).items()) {
+            const std::wstring text = TextMapping::wide(item);
+            SIZE size {};
+            if (GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size))
+                widest = std::max(widest, int(size.cx));
+        }
+        SelectObject(dc, old_font);
+        ReleaseDC(window.hwnd, dc);
+    }
+    // The items get the list's width, or the longest's with the margins
+    // drawItem leaves if wider; the list box's border and the scroll bar of
+    // a list longer than the drop-down come beside them.
+    int width = std::max(int(closed.right - closed.left), widest + Dpi::scaled(2 + 6, dpi))
+        + 2 * Dpi::systemMetric(SM_CXBORDER, dpi);
+    if (static_cast<const ui::ComboBox&>(control).items().size() > std::size_t(visible_items))
+        width += Dpi::systemMetric(SM_CXVSCROLL, dpi);
+    return width;
 }
 
 void ComboBoxAdapter::measureItem(const ui::Control&, const ControlWindow& window, MEASUREITEMSTRUCT& measure,

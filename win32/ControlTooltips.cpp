@@ -55,11 +55,44 @@ void ControlTooltips::mirrorDisabledTool(ControlWindow& window)
 
 void ControlTooltips::followFocus(ui::Control& control, const ControlWindow& window, WORD code)
 {
+    // Wherever the focus goes, the tooltip the pointer brought up goes.
+    if (window.adapter->gainsFocus(code))
+        m_tooltips.pop();
     if (window.adapter->gainsFocus(code) && window.adapter->tipWhileFocused(control)
         && !TextMapping::tooltip(control).empty()) {
         m_focus_tip = &control;
         m_tooltips.showUnder(window.hwnd);
     } else if (window.adapter->losesFocus(code) && m_focus_tip == &control) {
+        m_focus_tip = nullptr;
+        m_tooltips.hideFocusTip();
+    }
+}
+
+// Win32 tells a window the pointer has left it only when asked to, once for
+// every time the pointer comes onto it; the window the pointer is on is
+// asked at its first move there.
+void ControlTooltips::watchPointer(const MSG& message)
+{
+    if (message.message == WM_MOUSEMOVE && message.hwnd != m_pointer_on
+        && (message.hwnd == m_host || m_registry.orderOf(message.hwnd))) {
+        TRACKMOUSEEVENT track {};
+        track.cbSize = sizeof track;
+        track.dwFlags = TME_LEAVE;
+        track.hwndTrack = message.hwnd;
+        if (TrackMouseEvent(&track))
+            m_pointer_on = message.hwnd;
+    } else if (message.message == WM_MOUSELEAVE) {
+        if (message.hwnd == m_pointer_on)
+            m_pointer_on = nullptr;
+        if (m_tooltips.showsFor(message.hwnd))
+            m_tooltips.pop();
+    }
+}
+
+void ControlTooltips::activated(bool active)
+{
+    m_tooltips.pop();
+    if (!active && m_focus_tip) {
         m_focus_tip = nullptr;
         m_tooltips.hideFocusTip();
     }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ui/TypeAhead.h"
+#include "win32/KeyPick.h"
+
 #include <windows.h>
 
 #include <string>
@@ -38,6 +41,8 @@ struct ControlWindow {
     std::wstring shown_text;
     // The item the closed list shows, as last mirrored (-1: none).
     int shown_index = -1;
+    // What has been typed on a list, to pick an item by.
+    ui::TypeAhead type_ahead { KeyPick::pause_ms };
 };
 
 }

@@ -6,10 +6,6 @@ namespace trevalo::win32 {
 
 namespace {
 
-// A pick made with keys on a closed list counts once the keys have rested
-// this long: long enough to type a two-digit number, as a list's own
-// type-ahead search allows.
-constexpr UINT pause_ms = 1000;
 constexpr UINT_PTR timer = 1;
 // Posted when the user leaves a list, so its pick is made once the focus
 // has settled where the user put it.

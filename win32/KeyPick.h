@@ -18,6 +18,11 @@ namespace trevalo::win32 {
 // to the model is the binding's, when take() gives it.
 class KeyPick {
 public:
+    // A pick made with keys on a closed list counts once the keys have
+    // rested this long: long enough to type a two-digit number. Keys typed
+    // closer together make one typed text (ui::TypeAhead).
+    static constexpr unsigned pause_ms = 1000;
+
     struct Pick {
         ui::ComboBox* list;
         std::size_t index;

@@ -48,6 +48,10 @@ public:
     virtual bool losesFocus(WORD) const { return false; }
     // A notification the control sent its parent (WM_COMMAND's code).
     virtual void command(ui::Control&, ControlWindow&, WORD /*code*/, BindingEvents&) const { }
+    // A character typed on the control (WM_CHAR), before the control's own
+    // window procedure sees it, with the time it was typed; true when the
+    // adapter took it.
+    virtual bool typed(ui::Control&, ControlWindow&, wchar_t, DWORD /*time*/, BindingEvents&) const { return false; }
     // NM_CUSTOMDRAW from the control; true when `result` is the answer.
     virtual bool customDraw(const ui::Control&, const ControlWindow&, const NMCUSTOMDRAW&, ColourMapping&, LRESULT&) const
     {

@@ -99,6 +99,20 @@ void Tooltips::hideFocusTip()
     SendMessageW(m_tooltip, TTM_TRACKACTIVATE, FALSE, LPARAM(&tool));
 }
 
+void Tooltips::pop()
+{
+    SendMessageW(m_tooltip, TTM_POP, 0, 0);
+}
+
+bool Tooltips::showsFor(HWND window) const
+{
+    TOOLINFOW tool {};
+    tool.cbSize = sizeof tool;
+    if (!SendMessageW(m_tooltip, TTM_GETCURRENTTOOLW, 0, LPARAM(&tool)))
+        return false;
+    return (tool.uFlags & TTF_IDISHWND) ? HWND(tool.uId) == window : tool.hwnd == window;
+}
+
 void Tooltips::setDpi(int dpi)
 {
     SendMessageW(m_tooltip, TTM_SETMAXTIPWIDTH, 0, Dpi::scaled(wrap_width_at_96_dpi, dpi));

@@ -33,6 +33,12 @@ public:
     void showUnder(HWND control);
     void hideFocusTip();
 
+    // Takes down the tooltip the pointer brought up, if one shows.
+    void pop();
+    // Whether the tooltip showing was brought up by the pointer on
+    // `window`: a control's own tool, or one of `window` over a place.
+    bool showsFor(HWND window) const;
+
 private:
     TOOLINFOW focusTool() const;
     TOOLINFOW disabledTool(UINT_PTR id) const;

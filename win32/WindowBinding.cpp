@@ -266,6 +266,21 @@ bool WindowBinding::translateTab(const MSG& message)
     return m_navigation.translateTab(message);
 }
 
+bool WindowBinding::translateCharacter(const MSG& message)
+{
+    if (message.message != WM_CHAR || m_mirroring)
+        return false;
+    const std::optional<std::size_t> order = m_registry.orderOf(message.hwnd);
+    if (!order || !m_registry.window(*order).adapter)
+        return false;
+    Control& control = m_registry.control(*order);
+    ControlWindow& window = m_registry.window(*order);
+    if (m_key_pick.heldOnOther(control))
+        commitKeyPick();
+    ScopedDepth event(m_event_depth);
+    return window.adapter->typed(control, window, wchar_t(message.wParam), message.time, *this);
+}
+
 // The list's operation may move the model's focus (to the list's focus
 // sink, so that a stray key cannot change it); the keyboard stays where the
 // user has it, or the next key could not go on choosing.
@@ -382,6 +397,9 @@ bool WindowBinding::handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& 
     case WM_SETFOCUS:
         m_navigation.focusSomething();
         return true;
+    case WM_ACTIVATE:
+        m_tooltips.activated(LOWORD(wparam) != WA_INACTIVE);
+        return false;
     case WM_NEXTDLGCTL:
         m_navigation.nextDialogControl(wparam, lparam);
         return true;

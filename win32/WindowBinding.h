@@ -65,6 +65,14 @@ public:
     bool handle(UINT message, WPARAM, LPARAM, LRESULT& result);
     bool translateAccelerator(MSG& message) { return m_shortcuts.translate(m_host, message); }
     bool translateTab(const MSG&);
+    // A character typed on a control, offered to its adapter before the
+    // control's own window procedure (a list picks by it as the Qt window's
+    // lists do); true when the adapter took it.
+    bool translateCharacter(const MSG&);
+    // Every message for the window or one of its controls, before it is
+    // dispatched, for what the binding watches without taking it (the
+    // pointer leaving a control).
+    void watch(const MSG& message) { m_tooltips.watchPointer(message); }
     // Escape or the close box of a secondary window: the window's cancel.
     void userCancelled();
     // The window moved to a screen of another dpi: fonts and places follow.

@@ -110,7 +110,9 @@ bool WindowHost::preTranslate(MSG& message)
 {
     if (!m_hwnd || !m_binding)
         return false;
-    if (m_binding->translateAccelerator(message) || m_binding->translateTab(message))
+    m_binding->watch(message);
+    if (m_binding->translateAccelerator(message) || m_binding->translateTab(message)
+        || m_binding->translateCharacter(message))
         return true;
     return IsDialogMessageW(m_hwnd, &message);
 }

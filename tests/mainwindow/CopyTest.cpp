@@ -174,6 +174,47 @@ TEST_F(Copy, ACopyIsNotedAndEachBlockMarkedUntilItChanges)
         EXPECT_FALSE(mark->visible()) << mark->name();
 }
 
+// Undo disables the copy buttons and clears the clipboard or puts the trace
+// back on it: no mark stays beside a button that cannot copy, not even for
+// the First Play block, which Undo leaves as it was copied, nor once the
+// same trace is imported again.
+TEST_F(Copy, UndoLeavesNoMarkBesideADisabledCopyButton)
+{
+    click(form.chkDummy);
+    clipboard.contents = "{71 00 00 03 00 05 00 00}";
+    click(form.cmdPaste);
+    messages.shown.clear();
+    for (ui::Button* copy : { &form.cmdCopy, &form.cmdCopy2, &form.cmdCopy3 })
+        click(*copy);
+    ASSERT_TRUE(form.lblCopied1.visible());
+    ASSERT_TRUE(form.lblCopied3.visible());
+
+    clickAndAnswer(form.cmdUndo, ui::Answer::No);
+    ASSERT_FALSE(form.cmdCopy.enabled());
+    ASSERT_EQ(form.Text1.text(), "{00 B1 00 0E 00 00 00 03} {30 06 00 01 01 83 00 00} {00 00 00 00 00 00 00 00}");
+    for (const ui::Label* mark : { &form.lblCopied1, &form.lblCopied2, &form.lblCopied3, &form.lblCopyNote })
+        EXPECT_FALSE(mark->visible()) << mark->name();
+
+    click(form.cmdPaste);
+    ASSERT_TRUE(form.cmdCopy.usable());
+    for (const ui::Label* mark : { &form.lblCopied1, &form.lblCopied2, &form.lblCopied3, &form.lblCopyNote })
+        EXPECT_FALSE(mark->visible()) << mark->name() << " after the import again";
+}
+
+// Whatever disables a copy button, its mark goes with it.
+TEST_F(Copy, AMarkShowsOnlyBesideAnEnabledCopyButton)
+{
+    clipboard.contents = "{71 00 00 03 00 05 00 00}";
+    click(form.cmdPaste);
+    messages.shown.clear();
+    click(form.cmdCopy);
+    ASSERT_TRUE(form.lblCopied1.visible());
+    clickAndAnswer(form.cmdUndo, ui::Answer::Yes);
+    EXPECT_FALSE(form.cmdCopy.enabled());
+    EXPECT_FALSE(form.lblCopied1.visible());
+    EXPECT_EQ(clipboard.contents, "");
+}
+
 TEST_F(Copy, TheNoteNamesTheTargetWithoutTheCaptionsTrailingBlanks)
 {
     click(window.chkDummy);

@@ -132,9 +132,28 @@ for option in --help -h; do
 done
 pass
 
-# An unknown option is refused with the parser's message and status 1,
-# before any window, with a display and without one (the application object
-# that needs a display would abort); Qt's own options are still let through.
+# Every option --help lists is answered without a display, each with text
+# on standard output and status 0; --help-all adds Qt's own options.
+options=$(run "$bin" --help | sed -n 's/^  \(-[^ ,]*\(, -[^ ,]*\)*\) .*/\1/p' | tr -d ',')
+[ "$(wc -w <<<"$options")" -ge 5 ] || fail "--help lists only: $options"
+for option in $options; do
+    set +e
+    out=$(run timeout 10 "$bin" "$option" 2>"$scratch/option.err")
+    status=$?
+    set -e
+    [ "$status" -eq 0 ] || fail "$option without a display gave exit status $status: $(cat "$scratch/option.err")"
+    [ -n "$out" ] || fail "$option printed nothing"
+done
+out=$(run "$bin" --help-all)
+[ "$(head -n 1 <<<"$out")" = "Usage: $bin [options]" ] || fail "--help-all begins: $(head -n 1 <<<"$out")"
+grep -qE -- '--help-all +Displays help' <<<"$out" || fail "--help-all lists no --help-all"
+grep -qE -- '--platform <platformName' <<<"$out" || fail "--help-all lists no Qt option"
+pass
+
+# An unknown option is refused with the parser's message, a pointer to
+# --help and status 1, before any window, with a display and without one
+# (the application object that needs a display would abort); Qt's own
+# options are still let through.
 for platform in offscreen none; do
     for option in --no-such-option -no-such-option; do
         set +e
@@ -147,6 +166,7 @@ for platform in offscreen none; do
         set -e
         [ "$status" -eq 1 ] || fail "$option on $platform gave exit status $status: $err"
         grep -q "Unknown option 'no-such-option'" <<<"$err" || fail "$option on $platform said: $err"
+        grep -qF -- "Try 'trevalo --help'" <<<"$err" || fail "$option on $platform does not point to --help: $err"
     done
 done
 pass

@@ -2,6 +2,7 @@
 #include "qt/QtModalWindows.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QImage>
 #include <QApplication>
 #include <QComboBox>
@@ -237,6 +238,30 @@ TEST_F(KeyboardSession, AWholeSessionWithKeysOnly)
     type("7");
     key(Qt::Key_Tab);
     EXPECT_EQ(form.cboPGC.text(), "7");
+}
+
+// A number typed on a list picks that number, one digit twice too (a
+// list's own search would step to 20 on the second 2), on the closed list
+// and in the open drop-down alike, by the rule the Windows window follows.
+TEST_F(KeyboardTest, ANumberTypedOnAListPicksThatNumber)
+{
+    tabTo(form.cboPGC);
+    const std::pair<const char*, const char*> typed[] = { { "12", "VTSM 12 Root Menu" }, { "22", "VTSM 22 Root Menu" },
+        { "99", "VTSM 99 Root Menu" }, { "5", "VTSM 5 Root Menu" } };
+    for (const auto& [number, target] : typed) {
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(number));
+        key(Qt::Key_Return);
+        EXPECT_EQ(form.Label8.caption(), target) << number;
+        EXPECT_TRUE(focused(form.cboPGC));
+    }
+
+    auto* combo = qobject_cast<QComboBox*>(bound.widgetFor(form.cboPGC));
+    combo->showPopup();
+    ASSERT_TRUE(combo->view()->isVisible());
+    QTest::keyClicks(combo->view(), QStringLiteral("33"));
+    QTest::keyClick(combo->view(), Qt::Key_Return);
+    EXPECT_EQ(form.cboPGC.text(), "33");
+    EXPECT_EQ(form.Label8.caption(), "VTSM 33 Root Menu");
 }
 
 TEST_F(KeyboardTest, TabFollowsTheStepsAndSkipsWhatCannotBeSeen)

@@ -102,10 +102,16 @@ TEST_F(SessionTest, GuardTargetImportSettingsCopyLogUndoAndReset)
     EXPECT_NE(report.find("[56 00 00 00 14 00 00 00]  5  (SetHL_BTN) Set Highlighted Button =(mov) 5120 (button 5)"),
         std::string::npos);
 
+    EXPECT_TRUE(visible(form.lblCopied1));
     bound.messages.answers.push_back(ui::Answer::Yes);
     click(form.cmdUndo);
     EXPECT_EQ(shown(form.Text2),
         "{00 B1 00 03 00 00 00 04} {71 00 00 03 00 01 00 00} {00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}");
+    // The First Play block reads as it was copied, but its button is off:
+    // no "Copied" mark stays beside it.
+    EXPECT_FALSE(widget<QPushButton>(form.cmdCopy)->isEnabled());
+    EXPECT_FALSE(visible(form.lblCopied1));
+    EXPECT_FALSE(visible(form.lblCopyNote));
     EXPECT_TRUE(visible(form.cmdPaste));
     EXPECT_FALSE(visible(form.txtDetect));
     EXPECT_FALSE(widget<QCheckBox>(form.chkStreams)->isChecked());

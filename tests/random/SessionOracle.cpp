@@ -701,21 +701,24 @@ void SessionOracle::checkCopy(const UserAction& action, Faults& faults) const
 }
 
 // Each block is marked copied exactly while it reads as its last copy since
-// the last Reset.
+// the last Reset or Undo and its copy button can copy it.
 void SessionOracle::checkCopyMarks(const UserAction& action, Faults& faults)
 {
     const ui::TextBox* blocks[] = { &m_form.Text1, &m_form.Text2, &m_form.Text3 };
     const ui::Label* marks[] = { &m_form.lblCopied1, &m_form.lblCopied2, &m_form.lblCopied3 };
+    const ui::Button* buttons[] = { &m_form.cmdCopy, &m_form.cmdCopy2, &m_form.cmdCopy3 };
     const char* copies[] = { "cmdCopy", "cmdCopy2", "cmdCopy3" };
-    if (action.control == "mnuReset" && action.answer != ui::Answer::Cancel)
+    // Both clear the clipboard or put the trace back on it.
+    if ((action.control == "mnuReset" || action.control == "cmdUndo") && action.answer != ui::Answer::Cancel)
         m_copied = {};
     for (std::size_t i = 0; i < 3; ++i) {
         if (action.control == copies[i])
             m_copied[i] = blocks[i]->text();
-        const bool marked = blocks[i]->visible() && m_copied[i] && *m_copied[i] == blocks[i]->text();
+        const bool reads_as_copied = blocks[i]->visible() && m_copied[i] && *m_copied[i] == blocks[i]->text();
+        const bool marked = reads_as_copied && buttons[i]->usable();
         if (marks[i]->visible() != marked)
             faults.push_back(marks[i]->name() + (marked ? " is hidden though " : " shows though ") + blocks[i]->name()
-                + (marked ? " reads as copied" : " does not read as its last copy"));
+                + (marked ? " reads as copied" : !reads_as_copied ? " does not read as its last copy" : " cannot be copied"));
     }
 }
 

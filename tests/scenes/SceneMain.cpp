@@ -2,6 +2,7 @@
 // in a state worth a screenshot: `trevalo_scene imported`, or under a dark
 // palette `TREVALO_SCENE_PALETTE=dark trevalo_scene imported`. The state is
 // reached through the model's own operations, as a user would reach it.
+// The guide-* scenes are the steps of the README's worked session.
 
 #include "qt/DarkPalette.h"
 #include "mainwindow/Form1.h"
@@ -12,6 +13,7 @@
 #include "windows/frmLog.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -37,6 +39,31 @@ void importTrace(Form1& form, testing::FakeClipboard& clipboard)
     form.chkStreams.click();
     form.chkHighlight.click();
     pick(form.cboButton, "4");
+}
+
+// The README's worked session: the disc is to start in the chapter menu of
+// title set 2, a blank PGC that links on to PGC 4, with GPRM 11 free.
+void guideTarget(Form1& form)
+{
+    pick(form.cboGPRM, "11");
+    pick(form.cboPGC, "2");
+    pick(form.CboMenu, "Chapter Menu");
+    form.chkDummy.click();
+    pick(form.cboDummy, "4");
+}
+
+// PgcEdit's "Copy changed registers as commands" at the breakpoint: two
+// registers, the audio and sub-picture streams and the highlighted button.
+constexpr const char* guide_trace = "{71 00 00 00 00 01 00 00}\r\n{71 00 00 03 00 02 00 00}\r\n"
+                                    "{51 00 00 81 80 00 00 00}\r\n{56 00 00 00 0C 00 00 00}";
+
+void guideImported(Form1& form, testing::FakeClipboard& clipboard)
+{
+    guideTarget(form);
+    clipboard.contents = guide_trace;
+    form.cmdPaste.click();
+    form.chkStreams.click();
+    form.chkHighlight.click();
 }
 
 // A trace that sets the guard register and highlights a button no menu
@@ -82,8 +109,17 @@ int main(int argc, char** argv)
             copy->click();
     } else if (scene == "finding") {
         importGuardTrace(form, clipboard);
+    } else if (scene == "guide-target") {
+        guideTarget(form);
+    } else if (scene == "guide-imported") {
+        guideImported(form, clipboard);
+    } else if (scene == "guide-copied") {
+        guideImported(form, clipboard);
+        for (ui::Button* copy : { &form.cmdCopy, &form.cmdCopy2, &form.cmdCopy3 })
+            copy->click();
     } else if (scene != "startup" && scene != "about") {
-        std::fprintf(stderr, "scenes: startup, imported, dummy, copied, log, about, finding\n");
+        std::fprintf(stderr, "scenes: startup, imported, dummy, copied, log, about, finding, "
+                             "guide-target, guide-imported, guide-copied\n");
         return 2;
     }
 
@@ -102,5 +138,12 @@ int main(int argc, char** argv)
     }
     if (dialog)
         QTimer::singleShot(0, dialog.get(), [&] { dialog->show(); });
+    // `trevalo_scene startup cboPGC` opens that list's drop-down.
+    if (argc > 2) {
+        if (const ui::Control* list = form.window().find(argv[2])) {
+            if (auto* combo = qobject_cast<QComboBox*>(host.binding().widgetFor(*list)))
+                QTimer::singleShot(300, combo, [combo] { combo->showPopup(); });
+        }
+    }
     return app.exec();
 }

@@ -141,6 +141,8 @@ RunningTrevalo::RunningTrevalo(const std::wstring& program)
 
 RunningTrevalo::~RunningTrevalo()
 {
+    if (m_elsewhere)
+        DestroyWindow(m_elsewhere);
     if (m_process.hProcess) {
         if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
             TerminateProcess(m_process.hProcess, 1);
@@ -386,19 +388,99 @@ void RunningTrevalo::clickBackground(HWND window)
 
 std::wstring RunningTrevalo::tooltipOver(std::string_view name)
 {
+    const std::wstring tip = pointAt(name, patience_ms);
+    pointerOff();
+    if (!noTooltipWithin(patience_ms))
+        ADD_FAILURE() << "the tooltip of " << name << " stayed";
+    return tip;
+}
+
+HWND RunningTrevalo::tooltipShowing() const
+{
+    return findWindow(m_process.dwProcessId, L"tooltips_class32", nullptr);
+}
+
+std::wstring RunningTrevalo::pointAt(std::string_view name, DWORD ms)
+{
     RECT rect {};
     GetWindowRect(control(name), &rect);
     SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    std::wstring tip;
-    if (HWND tooltip = waitForWindow(L"tooltips_class32", L""))
-        tip = text(tooltip);
+    for (DWORD waited = 0; waited < ms; waited += poll_ms) {
+        if (HWND tooltip = tooltipShowing())
+            return text(tooltip);
+        Sleep(poll_ms);
+    }
+    return {};
+}
+
+void RunningTrevalo::pointerOff()
+{
     RECT main {};
     GetWindowRect(m_main, &main);
     SetCursorPos(main.right + 40, main.bottom + 40);
-    for (DWORD waited = 0; waited < patience_ms && findWindow(m_process.dwProcessId, L"tooltips_class32", nullptr);
-         waited += poll_ms)
+}
+
+bool RunningTrevalo::noTooltipWithin(DWORD ms) const
+{
+    for (DWORD waited = 0; waited < ms; waited += poll_ms) {
+        if (!tooltipShowing())
+            return true;
         Sleep(poll_ms);
-    return tip;
+    }
+    return !tooltipShowing();
+}
+
+// The window belongs to the driver's thread, which reads its messages only
+// here, while it waits for the program to lose the focus.
+void RunningTrevalo::focusElsewhere()
+{
+    RECT main {};
+    GetWindowRect(m_main, &main);
+    m_elsewhere = CreateWindowExW(0, L"STATIC", L"Elsewhere", WS_POPUP | WS_BORDER | WS_VISIBLE, main.right + 10,
+        main.top, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(m_elsewhere);
+    for (DWORD waited = 0; waited < patience_ms && GetForegroundWindow() != m_elsewhere; waited += poll_ms) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+        Sleep(poll_ms);
+    }
+    if (GetForegroundWindow() != m_elsewhere)
+        ADD_FAILURE() << "the program kept the focus";
+    sync();
+}
+
+void RunningTrevalo::focusBack()
+{
+    if (m_elsewhere)
+        DestroyWindow(m_elsewhere);
+    m_elsewhere = nullptr;
+    SetForegroundWindow(m_main);
+    for (DWORD waited = 0; waited < patience_ms && GetForegroundWindow() != m_main; waited += poll_ms)
+        Sleep(poll_ms);
+    sync();
+}
+
+// The drop-down is a window of its own (GetComboBoxInfo, a message with a
+// pointer, does not cross to another process).
+HWND RunningTrevalo::openDropDown(std::string_view list)
+{
+    HWND combo = control(list);
+    if (!combo)
+        return nullptr;
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(combo, CB_SHOWDROPDOWN, TRUE, 0, SMTO_NORMAL, patience_ms, &ignored);
+    HWND dropped = waitForWindow(L"ComboLBox", L"");
+    if (!dropped)
+        ADD_FAILURE() << list << " did not open";
+    return dropped;
+}
+
+void RunningTrevalo::closeDropDown(std::string_view list)
+{
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(control(list), CB_SHOWDROPDOWN, FALSE, 0, SMTO_NORMAL, patience_ms, &ignored);
+    sync();
 }
 
 std::wstring RunningTrevalo::clipboard()

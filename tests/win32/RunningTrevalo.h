@@ -72,6 +72,24 @@ public:
     // returns the tooltip the program shows for it (empty if none shows);
     // the pointer then leaves the window and the tooltip goes.
     std::wstring tooltipOver(std::string_view name);
+    // Puts the pointer on the middle of a control of the main window and
+    // returns the tooltip the program shows then, waiting `ms` at most
+    // (empty if none shows). The pointer stays.
+    std::wstring pointAt(std::string_view name, DWORD ms);
+    // Moves the pointer off the main window, to the bottom right of it.
+    void pointerOff();
+    // Whether no tooltip of the program shows, once it has had `ms` to go.
+    bool noTooltipWithin(DWORD ms) const;
+    // A window of the driver's own takes the keyboard focus from the
+    // program, as another program's would; the window goes with
+    // focusBack(), which gives the main window the focus again.
+    void focusElsewhere();
+    void focusBack();
+
+    // A list's drop-down, opened as the mouse opens it; closeDropDown()
+    // closes it again without a pick.
+    HWND openDropDown(std::string_view list);
+    void closeDropDown(std::string_view list);
     // Waits until a window the program opened has gone.
     bool waitUntilClosed(HWND window);
 
@@ -88,9 +106,12 @@ private:
     HWND waitForWindow(const wchar_t* window_class, const std::wstring& title) const;
     Box answerBox(int answer);
 
+    HWND tooltipShowing() const;
+
     PROCESS_INFORMATION m_process {};
     HWND m_main = nullptr;
     HWND m_clipboard_owner = nullptr;
+    HWND m_elsewhere = nullptr;
 };
 
 }

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace trevalo::testing {
@@ -27,6 +29,110 @@ TEST(Win32Session, TooltipsShowOverEnabledAndDisabledControls)
     EXPECT_EQ(trevalo.tooltipOver("cmdPaste"), L"Are all inputs correctly set? (Ctrl+I)");
     EXPECT_EQ(trevalo.tooltipOver("cmdCopy"), L"Copy to Clipboard (Ctrl+1)");
     EXPECT_EQ(trevalo.tooltipOver("optOn"), L"Use this for turning on subtitles");
+    EXPECT_EQ(trevalo.close(), DWORD(0));
+}
+
+// A tooltip goes when the pointer leaves its control or the window, and
+// when the focus moves on or leaves the window, as in the Qt window; the
+// pointer on a list brings none.
+TEST(Win32Session, TooltipsGoWhenThePointerOrTheFocusLeaves)
+{
+    RunningTrevalo trevalo(program);
+    ASSERT_NE(trevalo.mainWindow(), nullptr);
+    EXPECT_EQ(trevalo.pointAt("cboPGC", 1500), L"");
+    EXPECT_NE(trevalo.pointAt("Text1", 10000), L"") << "a block's listing";
+    trevalo.pointAt("CboMenu", 0);
+    EXPECT_TRUE(trevalo.noTooltipWithin(1000)) << "the pointer left the block for a list";
+    Sleep(1000);
+    EXPECT_TRUE(trevalo.noTooltipWithin(0)) << "the pointer rests on the list";
+    ASSERT_NE(trevalo.pointAt("Text2", 10000), L"");
+    trevalo.pointerOff();
+    EXPECT_TRUE(trevalo.noTooltipWithin(1000)) << "the pointer left the window";
+
+    ASSERT_NE(trevalo.pointAt("Text2", 10000), L"");
+    trevalo.tab();
+    EXPECT_TRUE(trevalo.noTooltipWithin(1000)) << "Tab moved the focus";
+
+    ASSERT_EQ(trevalo.pointAt("cmdPaste", 10000), L"Are all inputs correctly set? (Ctrl+I)");
+    trevalo.focusElsewhere();
+    EXPECT_TRUE(trevalo.noTooltipWithin(1000)) << "another window took the focus";
+    trevalo.focusBack();
+    trevalo.pointerOff();
+    EXPECT_EQ(trevalo.close(), DWORD(0));
+}
+
+// A number typed on a list picks that number, as in the Qt window: on the
+// closed list once the keys rest (or at Enter), with the focus staying; in
+// the open drop-down the number is shown and Enter picks it.
+TEST(Win32Session, ANumberTypedOnAListPicksThatNumber)
+{
+    RunningTrevalo trevalo(program);
+    HWND main = trevalo.mainWindow();
+    ASSERT_NE(main, nullptr);
+    for (int i = 0; i < 30 && trevalo.focused() != "cboPGC"; ++i)
+        trevalo.tab();
+    ASSERT_EQ(trevalo.focused(), "cboPGC");
+    auto waitForTarget = [&](const wchar_t* target) {
+        for (int waited = 0; waited < 5000 && trevalo.text("Label8") != target; waited += 100)
+            Sleep(100);
+        return trevalo.text("Label8");
+    };
+
+    // On the keyboard, a key after the other.
+    trevalo.type({ '1' });
+    trevalo.type({ '2' });
+    EXPECT_EQ(waitForTarget(L"VTSM 12 Root Menu"), L"VTSM 12 Root Menu");
+    EXPECT_EQ(trevalo.shown("cboPGC"), L"12");
+    EXPECT_EQ(trevalo.text("Text1"), L"{00 B1 00 0E 00 00 00 03} {30 06 00 01 0C 83 00 00} {00 00 00 00 00 00 00 00}");
+    EXPECT_EQ(trevalo.focused(), "cboPGC");
+
+    // Quickly, one digit twice, and Enter.
+    trevalo.press(main, '2');
+    trevalo.press(main, '2');
+    trevalo.press(main, VK_RETURN);
+    EXPECT_EQ(waitForTarget(L"VTSM 22 Root Menu"), L"VTSM 22 Root Menu");
+    EXPECT_EQ(trevalo.shown("cboPGC"), L"22");
+    EXPECT_EQ(trevalo.focused(), "cboPGC");
+
+    HWND dropped = trevalo.openDropDown("cboPGC");
+    ASSERT_TRUE(dropped && IsWindowVisible(dropped));
+    trevalo.press(main, '4');
+    trevalo.press(main, '2');
+    trevalo.press(main, VK_RETURN);
+    EXPECT_EQ(waitForTarget(L"VTSM 42 Root Menu"), L"VTSM 42 Root Menu");
+    EXPECT_FALSE(IsWindowVisible(dropped));
+    EXPECT_EQ(trevalo.text("Text1"), L"{00 B1 00 0E 00 00 00 03} {30 06 00 01 2A 83 00 00} {00 00 00 00 00 00 00 00}");
+    EXPECT_EQ(trevalo.close(), DWORD(0));
+}
+
+// An open list lies below its box, as wide as the box at least with the
+// scroll bar beside its items, and shows sixteen items at a time, not a
+// column of all 99.
+TEST(Win32Session, AnOpenListIsWideEnoughAndShowsSixteenItems)
+{
+    RunningTrevalo trevalo(program);
+    ASSERT_NE(trevalo.mainWindow(), nullptr);
+    const std::pair<const char*, int> lists[] = { { "cboPGC", 99 }, { "cboGPRM", 16 }, { "CboMenu", 5 }, { "cboSelect", 3 } };
+    for (const auto& [list, count] : lists) {
+        SCOPED_TRACE(list);
+        HWND combo = trevalo.control(list);
+        RECT box {};
+        GetWindowRect(combo, &box);
+        HWND dropped = trevalo.openDropDown(list);
+        ASSERT_TRUE(dropped && IsWindowVisible(dropped));
+        RECT outer {};
+        RECT items {};
+        GetWindowRect(dropped, &outer);
+        GetClientRect(dropped, &items);
+        const LRESULT item_height = SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0);
+        ASSERT_GT(item_height, 0);
+        EXPECT_EQ(items.bottom / item_height, std::min(count, 16));
+        EXPECT_GE(items.right, box.right - box.left) << "the scroll bar takes from the items";
+        EXPECT_EQ(outer.left, box.left);
+        EXPECT_GE(outer.top, box.bottom - 1) << "it opens below its box";
+        trevalo.closeDropDown(list);
+        EXPECT_FALSE(IsWindowVisible(dropped));
+    }
     EXPECT_EQ(trevalo.close(), DWORD(0));
 }
 
@@ -159,6 +265,7 @@ TEST(Win32Session, GuardTargetDummyImportSettingsCopiesLogUndoAndReset)
     trevalo.press(log, VK_RETURN);
     EXPECT_TRUE(trevalo.waitUntilClosed(log));
 
+    EXPECT_TRUE(trevalo.visible("lblCopied1"));
     const auto undo = trevalo.click("cmdUndo", IDYES);
     ASSERT_TRUE(undo);
     EXPECT_EQ(undo->title, L"Warning");
@@ -170,6 +277,10 @@ TEST(Win32Session, GuardTargetDummyImportSettingsCopiesLogUndoAndReset)
     EXPECT_EQ(trevalo.checked("chkStreams"), BST_UNCHECKED);
     EXPECT_TRUE(trevalo.enabled("cboSelect"));
     EXPECT_EQ(trevalo.clipboard(), L"");
+    // No "Copied" mark stays beside a copy button Undo disabled.
+    EXPECT_FALSE(trevalo.enabled("cmdCopy"));
+    for (const char* mark : { "lblCopied1", "lblCopied2", "lblCopied3", "lblCopyNote" })
+        EXPECT_FALSE(trevalo.visible(mark)) << mark;
 
     const auto reset = trevalo.choose("mnuReset", IDYES);
     ASSERT_TRUE(reset);
