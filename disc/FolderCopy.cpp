@@ -2,6 +2,7 @@
 
 #include "disc/DiscFiles.h"
 #include "disc/DiscReader.h"
+#include "disc/FileClone.h"
 #include "disc/IfoWriter.h"
 
 #include <algorithm>
@@ -179,6 +180,15 @@ bool FolderCopy::step()
         Job& job = m_jobs[m_job];
         m_current = job.name;
         const fs::path out_path = m_work / "VIDEO_TS" / job.name;
+        if (!m_out.is_open() && job.bytes.empty() && job.size != 0 && cloneFile(job.source, out_path) == Cloned::Yes) {
+            // A VOB cloned copy-on-write: done at once, sharing the source's
+            // blocks until either file changes.
+            m_done += job.size;
+            budget -= std::min(budget, job.size);
+            ++m_cloned;
+            ++m_job;
+            continue;
+        }
         if (!m_out.is_open()) {
             m_out.open(out_path, std::ios::binary | std::ios::trunc);
             if (!m_out) {

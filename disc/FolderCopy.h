@@ -1,8 +1,10 @@
 #pragma once
 
 // Writes a disc model as a new DVD-Video folder: its IFOs written from the
-// model, each with an identical BUP, and the VOBs copied from the folder the
-// disc was read from. The work goes in steps of a bounded size, so a window
+// model, each with an identical BUP, and the VOBs cloned copy-on-write from
+// the folder the disc was read from where the file system can, else copied;
+// never hard-linked, since a tool that reworks a VOB in place would then
+// change the author's as well. The source is only ever opened for reading. The work goes in steps of a bounded size, so a window
 // can show progress and offer Cancel between them.
 //
 // The author's folder is never written to: a destination that is the source
@@ -48,6 +50,8 @@ public:
     std::uint64_t bytesTotal() const { return m_total; }
     // The file being written, for a progress line.
     const std::string& currentFile() const { return m_current; }
+    // How many VOBs were cloned copy-on-write rather than copied.
+    int vobsCloned() const { return m_cloned; }
 
 private:
     struct Job {
@@ -74,6 +78,7 @@ private:
     std::string m_error;
     std::string m_current;
     std::uint64_t m_done = 0;
+    int m_cloned = 0;
     std::uint64_t m_total = 0;
 };
 

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 
 namespace trevalo::testing {
 namespace {
@@ -22,6 +24,17 @@ std::vector<fs::path> entriesUnder(const fs::path& folder)
         entries.push_back(entry.path());
     std::sort(entries.begin(), entries.end());
     return entries;
+}
+
+// Each file's bytes and modification time.
+std::map<fs::path, std::pair<std::vector<std::uint8_t>, fs::file_time_type>> stamps(const fs::path& folder)
+{
+    std::map<fs::path, std::pair<std::vector<std::uint8_t>, fs::file_time_type>> found;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file())
+            found[entry.path()] = { fileBytes(entry.path()), fs::last_write_time(entry.path()) };
+    }
+    return found;
 }
 
 // A copy of an authored disc the tests may write near: the author's folder.
@@ -102,6 +115,7 @@ TEST(FolderCopy, AFinishedCopyHoldsEveryFileOfTheDisc)
     const fs::path scratch = scratchFolder("copy-done");
     const fs::path source = authorsFolder(scratch);
     const disc::Disc disc = readTestDisc(source);
+    const auto source_before = stamps(source);
     fs::create_directories(scratch / "empty-destination");
     ASSERT_EQ(disc::writeFolderCopy(disc, scratch / "empty-destination"), "");
     std::vector<std::string> names;
@@ -113,6 +127,15 @@ TEST(FolderCopy, AFinishedCopyHoldsEveryFileOfTheDisc)
     EXPECT_EQ(names, (std::vector<std::string> { "VIDEO_TS.BUP", "VIDEO_TS.IFO", "VIDEO_TS.VOB", "VTS_01_0.BUP",
                          "VTS_01_0.IFO", "VTS_01_0.VOB", "VTS_01_1.VOB" }));
     EXPECT_TRUE(fs::is_directory(scratch / "empty-destination" / "AUDIO_TS"));
+    // The author's files are as they were, bytes and times, and the copy
+    // shares no file with them (a hard link would let a change to one
+    // change the other).
+    for (const auto& entry : fs::directory_iterator(source / "VIDEO_TS")) {
+        const fs::path copied = scratch / "empty-destination" / "VIDEO_TS" / entry.path().filename();
+        EXPECT_EQ(fs::hard_link_count(entry.path()), 1u) << entry.path();
+        EXPECT_FALSE(fs::equivalent(entry.path(), copied)) << copied;
+    }
+    EXPECT_EQ(stamps(source), source_before);
     // No work folder is left beside it.
     for (const auto& entry : fs::directory_iterator(scratch))
         EXPECT_EQ(entry.path().filename().string().find(".trevalo-"), std::string::npos) << entry.path();
