@@ -3,6 +3,7 @@
 #include "core/CommandLine.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace trevalo::vm {
 
@@ -136,6 +137,7 @@ std::uint32_t Machine::random()
 
 Progress Machine::step()
 {
+    ++m_steps;
     m_progress = Progress::Command;
     switch (m_phase) {
     case Phase::PreCommands:
@@ -675,7 +677,7 @@ Machine::Flow Machine::jump(const core::Jump& jump, const CommandSite& site)
             return refuse("the First Play PGC and VMGM menus");
         const auto& titles = m_disc->manager.titles;
         if (!titles || jump.title > titles->titles.size())
-            return fail(site, "the disc has " + std::to_string(titles ? titles->titles.size() : 0) + " titles");
+            return fail(site, "the disc has no title " + std::to_string(jump.title));
         const disc::Title& title = titles->titles[jump.title - 1u];
         leave(LeftBy::Command, site);
         return enterTitle(title.title_set, title.title_in_set, 1, Entry::PreCommands, site) ? Flow::Transferred : Flow::Failed;
@@ -712,7 +714,7 @@ Machine::Flow Machine::jump(const core::Jump& jump, const CommandSite& site)
         if (domain == Domain::TitleSetMenu && jump.vts != m_where.pgc.title_set)
             return fail(site, "a title set menu jumps only to its own title set's menus (the VMGM reaches the others)");
         if (!m_program->file(jump.vts) || jump.vts == 0)
-            return fail(site, "the disc has " + std::to_string(m_disc->title_sets.size()) + " title sets");
+            return fail(site, "the disc has no title set " + std::to_string(jump.vts));
         // The title the menu is for: SPRM 5, and SPRM 4 its number on the disc.
         int disc_title = 0;
         if (m_disc->manager.titles) {
@@ -913,7 +915,7 @@ void Machine::leave(LeftBy by, const CommandSite& site)
 
 void Machine::noteEntry()
 {
-    m_recent[m_recent_count % m_recent.size()] = { m_where.pgc, m_cells_played };
+    m_recent[m_recent_count % m_recent.size()] = { m_where.pgc, m_cells_played, m_steps };
     ++m_recent_count;
     m_commands_since_entry = 0;
 }
@@ -1116,24 +1118,34 @@ std::string Machine::loopReport(const std::string& goal) const
         return std::string("the ") + (pre ? "pre" : "post") + " commands of " + here + " go round lines "
             + std::to_string(m_low_line + 1) + " to " + std::to_string(m_high_line + 1) + " without ending";
     }
+    // The PGCs entered in the second half of the run: the start-up chain
+    // before the round is not part of it.
     const std::size_t kept = std::min(m_recent_count, m_recent.size());
     std::vector<disc::PgcAddress> seen;
     bool played = false;
     for (std::size_t i = 0; i < kept; ++i) {
         const Recent& recent = m_recent[(m_recent_count - kept + i) % m_recent.size()];
+        if (recent.step < m_steps / 2)
+            continue;
         if (recent.cells != m_cells_played)
             played = true;
         if (std::find(seen.begin(), seen.end(), recent.pgc) == seen.end())
             seen.push_back(recent.pgc);
     }
+    if (seen.empty()) {
+        seen.push_back(m_where.pgc);
+        played = m_cells_played > 0;
+    }
+    const auto order = [](const disc::PgcAddress& a) {
+        return std::tuple(static_cast<int>(a.domain), a.title_set, a.language_unit, a.number);
+    };
+    std::sort(seen.begin(), seen.end(), [&](const disc::PgcAddress& a, const disc::PgcAddress& b) { return order(a) < order(b); });
     std::string names;
     for (std::size_t i = 0; i < seen.size(); ++i) {
         if (i > 0)
             names += i + 1 == seen.size() ? " and " : ", ";
         names += describe(*m_disc, seen[i]);
     }
-    if (seen.empty())
-        names = here;
     if (!played) {
         if (seen.size() <= 1)
             return names + " links to itself without playing anything";

@@ -224,10 +224,12 @@ private:
     struct Recent {
         disc::PgcAddress pgc;
         std::int64_t cells = 0;
+        std::int64_t step = 0;
     };
     std::array<Recent, 32> m_recent {};
     std::size_t m_recent_count = 0;
     std::int64_t m_cells_played = 0;
+    std::int64_t m_steps = 0;
     std::int64_t m_commands_since_entry = 0;
     std::size_t m_low_line = 0;
     std::size_t m_high_line = 0;

@@ -53,7 +53,6 @@ std::vector<std::pair<std::string, LanguageOutcome>> outcomes(const vm::Verdict&
 }
 
 constexpr auto matches = LanguageOutcome::Matches;
-constexpr auto not_compared = LanguageOutcome::NotCompared;
 constexpr auto differs = LanguageOutcome::Differs;
 
 TEST(Replay, TheWindowsBlocksForEveryMenuAndTitleStartWhereTheTraceEnds)
