@@ -12,12 +12,13 @@ here=tests/fuzz
 mkdir -p "$here/crashes"
 
 declare -A seeds=([DiscReader]="$build/corpus-seeds/DiscReader" [DiscInsert]="$build/corpus-seeds/DiscInsert")
-declare -A longest=([Import]=33000 [Listing]=33000 [CodeTables]=16 [CommandDecoder]=16 [DiscReader]=40000 [DiscInsert]=40000)
+declare -A longest=([Import]=33000 [Listing]=33000 [CodeTables]=16 [CommandDecoder]=16 [DiscReader]=40000 [DiscInsert]=40000
+    [VmProgram]=1024)
 failed=0
 rows=()
 # The disc targets start from the discs the build authored.
 tests/fuzz/disc-seeds.sh "$build" "$build/corpus-seeds"
-for target in Import Listing CodeTables CommandDecoder DiscReader DiscInsert; do
+for target in Import Listing CodeTables CommandDecoder DiscReader DiscInsert VmProgram; do
     work="$build/corpus/$target"
     mkdir -p "$work"
     log="$build/fuzz-$target.log"
