@@ -100,5 +100,40 @@ TEST(RandomPrograms, TheMachineAndLibdvdnavAgreeOnWherePlayGoesAndOnTheRegisters
     EXPECT_LT(alone, TREVALO_RANDOM_PROGRAMS / 5);
 }
 
+TEST(RandomPrograms, TheShrinkerKeepsOnlyWhatStillShowsTheDisagreement)
+{
+    // A stand-in disagreement: any program holding a JumpTT. The shrinker
+    // must come down to that one command, its list and no presses, with
+    // Gotos past a removed line following it.
+    const disc::Disc disc = readTestDisc(testDisc("firstplay_menus"));
+    const auto holdsJumpTT = [](const RandomProgram& program) {
+        for (const ProgramInsert& insert : program.inserts) {
+            for (const core::Command& command : insert.commands) {
+                if (command.jump.op == core::JumpOp::JumpTT)
+                    return true;
+            }
+        }
+        return false;
+    };
+    int shrunk = 0;
+    for (std::uint32_t seed = 0; seed < 200 && shrunk < 5; ++seed) {
+        Draw draw = Draw::seeded(seed);
+        const RandomProgram program = randomProgram(disc, draw);
+        if (!holdsJumpTT(program) || program.inserts.size() < 2)
+            continue;
+        ++shrunk;
+        const RandomProgram smallest = shrink(program, holdsJumpTT, 500);
+        ASSERT_EQ(smallest.inserts.size(), 1u) << describe(disc, smallest);
+        ASSERT_EQ(smallest.inserts[0].commands.size(), 1u) << describe(disc, smallest);
+        EXPECT_EQ(smallest.inserts[0].commands[0].jump.op, core::JumpOp::JumpTT);
+        EXPECT_TRUE(smallest.buttons.empty());
+        for (const ProgramInsert& insert : smallest.inserts) {
+            for (const core::Command& command : insert.commands)
+                EXPECT_TRUE(command.special.op != core::SpecialOp::Goto || command.special.line <= insert.commands.size());
+        }
+    }
+    EXPECT_EQ(shrunk, 5);
+}
+
 }
 }
