@@ -84,6 +84,20 @@ const disc::PgcTable* tableOf(const disc::InfoFile& file, Domain domain, int uni
     return &file.pgc_tables[file.menus->units[static_cast<std::size_t>(unit) - 1].table];
 }
 
+// The title's number on the disc: its entry in the video manager's title
+// table; 0 when no entry names it.
+int discTitle(const disc::Disc& disc, int title_set, int title_in_set)
+{
+    if (!disc.manager.titles)
+        return 0;
+    const auto& titles = disc.manager.titles->titles;
+    for (std::size_t t = 0; t < titles.size(); ++t) {
+        if (titles[t].title_set == title_set && titles[t].title_in_set == title_in_set)
+            return static_cast<int>(t + 1);
+    }
+    return 0;
+}
+
 int unitFor(const disc::InfoFile* file, std::uint16_t language)
 {
     if (!file || !file->menus || file->menus->units.empty())
@@ -716,18 +730,8 @@ Machine::Flow Machine::jump(const core::Jump& jump, const CommandSite& site)
         if (!m_program->file(jump.vts) || jump.vts == 0)
             return fail(site, "the disc has no title set " + std::to_string(jump.vts));
         // The title the menu is for: SPRM 5, and SPRM 4 its number on the disc.
-        int disc_title = 0;
-        if (m_disc->manager.titles) {
-            const auto& titles = m_disc->manager.titles->titles;
-            for (std::size_t t = 0; t < titles.size(); ++t) {
-                if (titles[t].title_set == jump.vts && titles[t].title_in_set == jump.title) {
-                    disc_title = static_cast<int>(t + 1);
-                    break;
-                }
-            }
-        }
         setSprm(5, jump.title, site);
-        setSprm(4, static_cast<std::uint16_t>(disc_title), site);
+        setSprm(4, static_cast<std::uint16_t>(discTitle(*m_disc, jump.vts, jump.title)), site);
         leave(LeftBy::Command, site);
         return enterMenu(jump.vts, jump.menu, site) ? Flow::Transferred : Flow::Failed;
     }
@@ -834,16 +838,7 @@ bool Machine::enterTitle(int title_set, int title_in_set, int chapter, Entry ent
                 + std::to_string(chapters.size()) + " chapters, not a chapter " + std::to_string(chapter));
         return false;
     }
-    int disc_title = 0;
-    if (m_disc->manager.titles) {
-        const auto& table = m_disc->manager.titles->titles;
-        for (std::size_t t = 0; t < table.size(); ++t) {
-            if (table[t].title_set == title_set && table[t].title_in_set == title_in_set) {
-                disc_title = static_cast<int>(t + 1);
-                break;
-            }
-        }
-    }
+    const int disc_title = discTitle(*m_disc, title_set, title_in_set);
     if (disc_title == 0) {
         fail(site, "title " + std::to_string(title_in_set) + " of title set " + std::to_string(title_set)
                 + " is in no entry of the disc's title table");
@@ -1049,19 +1044,8 @@ TitlePosition Machine::titlePosition() const
                 chapter = static_cast<int>(c + 1);
             }
         }
-        if (chapter == 0)
-            continue;
-        int disc_title = 0;
-        if (m_disc->manager.titles) {
-            const auto& table = m_disc->manager.titles->titles;
-            for (std::size_t n = 0; n < table.size(); ++n) {
-                if (table[n].title_set == m_where.pgc.title_set && table[n].title_in_set == static_cast<int>(t + 1)) {
-                    disc_title = static_cast<int>(n + 1);
-                    break;
-                }
-            }
-        }
-        return { disc_title, chapter };
+        if (chapter != 0)
+            return { discTitle(*m_disc, m_where.pgc.title_set, static_cast<int>(t + 1)), chapter };
     }
     return {};
 }
