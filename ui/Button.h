@@ -60,7 +60,7 @@ private:
     void describeExtra(std::string& line) const override
     {
         if (!m_tag.empty())
-            line += " tag " + quoted(m_tag);
+            line += " tag " + ui::quoted(m_tag);
         if (m_default)
             line += " default";
         if (m_cancel)

@@ -8,6 +8,14 @@ void ComboBox::addItem(std::string item)
     touch();
 }
 
+void ComboBox::setItems(std::vector<std::string> items)
+{
+    if (items == m_items)
+        return;
+    m_items = std::move(items);
+    touch();
+}
+
 std::optional<std::size_t> ComboBox::indexOf(std::string_view item) const
 {
     for (std::size_t i = 0; i < m_items.size(); ++i) {

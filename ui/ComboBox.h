@@ -28,6 +28,9 @@ public:
 
     const std::vector<std::string>& items() const { return m_items; }
     void addItem(std::string item);
+    // All items at once, for a list whose choices change; nothing happens
+    // when they are the same.
+    void setItems(std::vector<std::string> items);
     std::optional<std::size_t> indexOf(std::string_view item) const;
 
     // A user's pick of item `index`; an index past the items does nothing.

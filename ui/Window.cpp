@@ -30,6 +30,26 @@ void Window::setFocusedControl(Control* control)
     touch();
 }
 
+void Window::setWork(std::function<bool()> step)
+{
+    m_work = std::move(step);
+    ++m_work_generation;
+    touch();
+}
+
+bool Window::runWork()
+{
+    if (!m_work)
+        return false;
+    // A step may set new work of its own, which then stays.
+    const unsigned generation = m_work_generation;
+    std::function<bool()> step = m_work;
+    if (!step() && generation == m_work_generation)
+        m_work = nullptr;
+    touch();
+    return static_cast<bool>(m_work);
+}
+
 std::string Window::dumpState() const
 {
     std::vector<const Control*> sorted(m_controls.begin(), m_controls.end());

@@ -31,6 +31,19 @@ public:
     // A click on the window's own background, outside every control.
     std::function<void()> on_click;
 
+    // A folder the user dropped on the window, its path in UTF-8. A window
+    // without it takes no drops.
+    std::function<void(const std::string&)> on_drop_folder;
+
+    // Long work (copying a disc) runs in steps between the user's events,
+    // so the window stays responsive and can offer Cancel: the binding runs
+    // runWork() whenever hasWork(), mirroring the window after each step,
+    // until a step says it is done. Setting new work replaces old.
+    void setWork(std::function<bool()> step);
+    bool hasWork() const { return static_cast<bool>(m_work); }
+    // One step; false (and no work left) once the work is done.
+    bool runWork();
+
     // The whole window as text, one line per control sorted by name, then the
     // focus; tests compare it whole.
     std::string dumpState() const;
@@ -43,6 +56,8 @@ private:
     int m_client_height;
     std::vector<Control*> m_controls;
     Control* m_focus = nullptr;
+    std::function<bool()> m_work;
+    unsigned m_work_generation = 0;
 };
 
 }
