@@ -10,7 +10,6 @@
 #include "vm/Trace.h"
 
 #include <algorithm>
-#include <map>
 #include <optional>
 
 namespace trevalo::vm {
@@ -295,165 +294,199 @@ PlacedBlocks placeBlocks(const disc::Disc& original, const Blocks& blocks, const
     return placed;
 }
 
+namespace {
+
+// What every language's run needs: both discs as programs, the blocks and
+// where they went, the request, and the PGCs play is meant to start in.
+struct Replaying {
+    const disc::Disc& original;
+    const DiscProgram& before;
+    const DiscProgram& after;
+    const PlacedBlocks& placed;
+    const ReplayRequest& request;
+    const std::vector<disc::PgcAddress>& goals;
+    bool dummy = false;
+    bool text3_empty = false;
+    SiteNames trace_sites;
+    SiteNames replay_sites;
+
+    std::string goalName() const { return disc::describe(original, goals.front()); }
+};
+
+// Play with the blocks must start in one of the goals, by the blocks' own
+// commands.
+void checkStart(const Replaying& replaying, const Machine& machine, const RunResult& run, LanguageReplay& result)
+{
+    const disc::PgcAddress& at = machine.location().pgc;
+    if (run.end != RunEnd::Playing) {
+        result.findings.push_back({ "from insert", "the disc with the blocks never starts playing: " + run.message,
+            "its path: " + joinedLines(result.replay_path) });
+        return;
+    }
+    if (std::find(replaying.goals.begin(), replaying.goals.end(), at) != replaying.goals.end())
+        return;
+    std::string how;
+    const std::vector<PathEvent>& path = machine.path();
+    for (auto event = path.rbegin(); event != path.rend(); ++event) {
+        if (event->kind == PathKind::Left && event->by == LeftBy::Command) {
+            how = replaying.replay_sites(event->site) + " went there; ";
+            break;
+        }
+    }
+    result.findings.push_back({ "from insert",
+        "the disc with the blocks starts playing " + disc::describe(replaying.original, at) + ", not the target "
+            + replaying.goalName(),
+        how + "its path: " + joinedLines(result.replay_path) });
+}
+
+// With no trace to compare with, the blocks must at least lead to something
+// a viewer sees.
+void checkSomethingPlays(const Replaying& replaying, const Machine& machine, LanguageReplay& result)
+{
+    Machine on = machine;
+    const disc::PgcAddress at = machine.location().pgc;
+    for (long steps = 0; steps < default_step_limit; ++steps) {
+        const Progress progress = on.step();
+        if (progress == Progress::CellStarted || progress == Progress::Waiting)
+            return;
+        if (progress == Progress::Stopped || progress == Progress::Failed) {
+            result.findings.push_back({ disc::describe(replaying.original, at),
+                "the disc with the blocks starts playing here, and stops before any cell plays: "
+                    + (progress == Progress::Stopped ? on.stopReason() : on.error()),
+                "Text" + std::string(replaying.dummy ? "3" : "2") + "'s Break skips the PGC's own pre commands, and the PGC has "
+                    + std::to_string(disc::findPgc(replaying.after.disc(), at)->cells.size()) + " cells" });
+            return;
+        }
+    }
+}
+
+// Every GPRM, and SPRMs 1, 2, 3 and 8, where the target starts playing, as
+// the trace found them, save what the author set on purpose.
+void compareRegisters(const Replaying& replaying, const TraceResult& expected, const Machine& machine, LanguageReplay& result)
+{
+    const DeliberateChanges& deliberate = replaying.request.deliberate;
+    const RegisterSnapshot actual = machine.snapshot();
+    for (int reg = 0; reg < sprm_base + 24; ++reg) {
+        if (reg >= sprm_base) {
+            const int sprm = reg - sprm_base;
+            const bool stream = sprm >= 1 && sprm <= 3;
+            if (!(stream || sprm == 8) || (stream && deliberate.streams) || (sprm == 8 && deliberate.button))
+                continue;
+        }
+        std::uint16_t wanted = registerValue(expected.registers, reg);
+        if (reg == deliberate.guard_register && wanted == 0)
+            wanted = 1; // the block sets it, and nothing of the disc's is lost
+        const std::uint16_t found = registerValue(actual, reg);
+        if (found == wanted)
+            continue;
+        const CommandSite& replayed = machine.lastWriter(reg);
+        const std::string replay_writer
+            = replayed.number == 0 ? std::string("nothing set it") : replaying.replay_sites(replayed) + " set it last";
+        std::string why = reg == deliberate.guard_register
+            ? "the guard register is 1 once the block that sets it has run; with the blocks " + replay_writer
+            : "in the disc's own chain " + replaying.trace_sites(expected.writers[static_cast<std::size_t>(reg)]) + " left it at "
+                + std::to_string(wanted) + "; with the blocks " + replay_writer;
+        if (replaying.dummy && replaying.text3_empty)
+            why += "; Text3 is empty, so nothing restores the registers after the dummy";
+        result.findings.push_back({ disc::describe(replaying.original, machine.location().pgc),
+            registerName(reg) + " is " + std::to_string(found) + " where the trace found " + std::to_string(wanted), why });
+    }
+}
+
+// A later jump to First Play, and entering each PGC with a block again, run
+// the disc's own commands: from the state at the target, the disc with the
+// blocks and the disc without go the same way.
+void compareReentries(const Replaying& replaying, const PlayerConfig& config, const Machine& machine, LanguageReplay& result)
+{
+    const int guard = replaying.request.deliberate.guard_register;
+    const auto guardWhy = [&](const std::string& block) {
+        if (guard >= 0)
+            return block + "'s guard test should skip it: GPRM " + std::to_string(guard) + " is "
+                + std::to_string(machine.gprm(guard)) + " by then";
+        bool all_zero = true;
+        for (int n = 0; n < 16; ++n)
+            all_zero = all_zero && machine.gprm(n) == 0;
+        return block + "'s all-registers test should skip it"
+            + (all_zero ? std::string(", but every GPRM is 0 at the target, so the test passes again") : std::string());
+    };
+    const auto compare = [&](const std::string& where, const disc::PgcAddress& pgc, const std::string& block) {
+        compareReentry(where, replaying.original, runFrom(replaying.after, config, machine, pgc),
+            runFrom(replaying.before, config, machine, pgc), guardWhy(block), result.findings);
+    };
+    compare("a later jump to First Play", { disc::Domain::FirstPlay, 0, 0, 0 }, "Text1");
+    for (const PlacedBlock& block : replaying.placed.blocks) {
+        if (block.name == "Text1")
+            continue;
+        for (const disc::PgcAddress& pgc : block.pgcs) {
+            if (pgc.domain == disc::Domain::Title || pgc.language_unit == machine.languageUnit(pgc.title_set))
+                compare("entering " + disc::describe(replaying.original, pgc) + " again", pgc, block.name);
+        }
+    }
+}
+
+LanguageReplay replayIn(const Replaying& replaying, const std::string& language)
+{
+    PlayerConfig config = replaying.request.player;
+    config.menu_language = language;
+    LanguageReplay result;
+    result.language = language;
+
+    const TraceResult expected = trace(replaying.before, config, replaying.goals, replaying.request.buttons);
+    result.trace_path = pathLines(replaying.before, expected.path);
+
+    Machine machine(replaying.after, config);
+    std::size_t no_buttons = 0;
+    const RunResult run = machine.phase() == Phase::Failed
+        ? RunResult { RunEnd::Failed, 0, machine.error() }
+        : playUntil(machine, {}, {}, no_buttons, default_step_limit, describe(replaying.request.target));
+    result.replay_path = pathLines(replaying.after, machine.path());
+    checkStart(replaying, machine, run, result);
+
+    if (expected.end != TraceEnd::ReachedTarget) {
+        result.note = "the disc's own chain does not reach " + replaying.goalName() + " in this language: " + expected.message;
+        if (result.findings.empty())
+            checkSomethingPlays(replaying, machine, result);
+        result.outcome = result.findings.empty() ? LanguageOutcome::NotCompared : LanguageOutcome::Differs;
+        return result;
+    }
+    if (result.findings.empty()) {
+        compareRegisters(replaying, expected, machine, result);
+        compareReentries(replaying, config, machine, result);
+    }
+    result.outcome = result.findings.empty() ? LanguageOutcome::Matches : LanguageOutcome::Differs;
+    return result;
+}
+
+}
+
 Verdict replay(const disc::Disc& original, const ReplayRequest& request)
 {
     Verdict verdict;
-    const bool dummy = request.target.after_dummy > 0 && request.target.kind == TargetKind::TitleSetMenu;
-    PlacedBlocks prepared = placeBlocks(original, request.blocks, request.target);
-    verdict.findings = prepared.findings;
+    const PlacedBlocks placed = placeBlocks(original, request.blocks, request.target);
+    verdict.findings = placed.findings;
     const TargetPgcs pgcs = resolve(original, request.target);
     if (playbackTargets(pgcs).empty())
         return verdict;
     checkGuard(original, request.deliberate.guard_register, verdict.findings);
-    if (!prepared.placed)
+    if (!placed.placed)
         return verdict;
-    const bool text3_empty = std::none_of(prepared.blocks.begin(), prepared.blocks.end(),
-        [](const PlacedBlock& block) { return block.name == "Text3"; });
 
     const DiscProgram before(original);
-    const DiscProgram after(prepared.disc);
-    const SiteNames traceSites(before, {});
-    const SiteNames replaySites(after, prepared.blocks);
-    const std::vector<disc::PgcAddress>& goals = playbackTargets(pgcs);
+    const DiscProgram after(placed.disc);
+    const Replaying replaying { original, before, after, placed, request, playbackTargets(pgcs),
+        request.target.after_dummy > 0 && request.target.kind == TargetKind::TitleSetMenu,
+        std::none_of(placed.blocks.begin(), placed.blocks.end(), [](const PlacedBlock& block) { return block.name == "Text3"; }),
+        SiteNames(before, {}), SiteNames(after, placed.blocks) };
 
     std::vector<std::string> languages = request.languages.empty() ? menuLanguages(original) : request.languages;
     if (languages.empty())
         languages.push_back(request.player.menu_language);
-    for (const std::string& language : languages) {
-        PlayerConfig config = request.player;
-        config.menu_language = language;
-        LanguageReplay result;
-        result.language = language;
-
-        const TraceResult expected = trace(before, config, goals, request.buttons);
-        result.trace_path = pathLines(before, expected.path);
-
-        Machine machine(after, config);
-        std::size_t no_buttons = 0;
-        const RunResult run = machine.phase() == Phase::Failed
-            ? RunResult { RunEnd::Failed, 0, machine.error() }
-            : playUntil(machine, {}, {}, no_buttons, default_step_limit, describe(request.target));
-        result.replay_path = pathLines(after, machine.path());
-        const disc::PgcAddress& at = machine.location().pgc;
-        const bool atGoal = std::find(goals.begin(), goals.end(), at) != goals.end();
-        const std::string goalName = disc::describe(original, goals.front());
-
-        if (run.end != RunEnd::Playing) {
-            result.findings.push_back({ "from insert", "the disc with the blocks never starts playing: " + run.message,
-                "its path: " + joinedLines(result.replay_path) });
-        } else if (!atGoal) {
-            const std::vector<PathEvent>& path = machine.path();
-            std::string how;
-            for (auto event = path.rbegin(); event != path.rend(); ++event) {
-                if (event->kind == PathKind::Left && event->by == LeftBy::Command) {
-                    how = replaySites(event->site) + " went there";
-                    break;
-                }
-            }
-            result.findings.push_back({ "from insert",
-                "the disc with the blocks starts playing " + disc::describe(original, at) + ", not the target " + goalName,
-                (how.empty() ? std::string() : how + "; ") + "its path: " + joinedLines(result.replay_path) });
-        }
-
-        if (expected.end != TraceEnd::ReachedTarget) {
-            result.note = "the disc's own chain does not reach " + goalName + " in this language: " + expected.message;
-            if (result.findings.empty()) {
-                // With nothing to compare with, the blocks must at least
-                // lead to something a viewer sees.
-                Machine after_target = machine;
-                for (long steps = 0; steps < default_step_limit; ++steps) {
-                    const Progress progress = after_target.step();
-                    if (progress == Progress::CellStarted || progress == Progress::Waiting)
-                        break;
-                    if (progress == Progress::Stopped || progress == Progress::Failed) {
-                        result.findings.push_back({ disc::describe(original, at),
-                            "the disc with the blocks starts playing here, and stops before any cell plays: "
-                                + (progress == Progress::Stopped ? after_target.stopReason() : after_target.error()),
-                            "Text" + std::string(dummy ? "3" : "2") + "'s Break skips the PGC's own pre commands, and the PGC has "
-                                + std::to_string(disc::findPgc(after.disc(), at)->cells.size()) + " cells" });
-                        break;
-                    }
-                }
-            }
-            result.outcome = result.findings.empty() ? LanguageOutcome::NotCompared : LanguageOutcome::Differs;
-            verdict.languages.push_back(std::move(result));
-            continue;
-        }
-        if (!result.findings.empty()) {
-            result.outcome = LanguageOutcome::Differs;
-            verdict.languages.push_back(std::move(result));
-            continue;
-        }
-
-        // The registers where the target starts playing, and the disc's own
-        // chain run again to say which command left each one.
-        const RegisterSnapshot actual = machine.snapshot();
-        Machine tracer(before, config);
-        std::size_t traced_buttons = 0;
-        playUntil(tracer, goals, request.buttons, traced_buttons, default_step_limit, goalName);
-        const int guard = request.deliberate.guard_register;
-        for (int reg = 0; reg < sprm_base + 24; ++reg) {
-            if (reg >= sprm_base) {
-                const int sprm = reg - sprm_base;
-                const bool stream = sprm >= 1 && sprm <= 3;
-                if (!(stream || sprm == 8) || (stream && request.deliberate.streams) || (sprm == 8 && request.deliberate.button))
-                    continue;
-            }
-            std::uint16_t wanted = registerValue(expected.registers, reg);
-            if (reg == guard && wanted == 0)
-                wanted = 1; // the block sets it, and nothing of the disc's is lost
-            const std::uint16_t found = registerValue(actual, reg);
-            if (found == wanted)
-                continue;
-            const CommandSite& traced = tracer.lastWriter(reg);
-            const CommandSite& replayed = machine.lastWriter(reg);
-            const std::string replay_writer
-                = replayed.number == 0 ? std::string("nothing set it") : replaySites(replayed) + " set it last";
-            std::string why = reg == guard
-                ? "the guard register is 1 once the block that sets it has run; with the blocks " + replay_writer
-                : "in the disc's own chain " + traceSites(traced) + " left it at " + std::to_string(wanted) + "; with the blocks "
-                    + replay_writer;
-            if (dummy && text3_empty)
-                why += "; Text3 is empty, so nothing restores the registers after the dummy";
-            result.findings.push_back({ disc::describe(original, at),
-                registerName(reg) + " is " + std::to_string(found) + " where the trace found " + std::to_string(wanted), why });
-        }
-
-        // A later jump to First Play, and entering each PGC with a block
-        // again, run the disc's own commands.
-        const auto guardWhy = [&](const std::string& block) {
-            if (guard >= 0)
-                return block + "'s guard test should skip it: GPRM " + std::to_string(guard) + " is "
-                    + std::to_string(machine.gprm(guard)) + " by then";
-            bool all_zero = true;
-            for (int n = 0; n < 16; ++n)
-                all_zero = all_zero && machine.gprm(n) == 0;
-            return block + "'s all-registers test should skip it"
-                + (all_zero ? std::string(", but every GPRM is 0 at the target, so the test passes again") : std::string());
-        };
-        const disc::PgcAddress first_play { disc::Domain::FirstPlay, 0, 0, 0 };
-        compareReentry("a later jump to First Play", original, runFrom(after, config, machine, first_play),
-            runFrom(before, config, machine, first_play), guardWhy("Text1"), result.findings);
-        for (const PlacedBlock& block : prepared.blocks) {
-            if (block.name == "Text1")
-                continue;
-            for (const disc::PgcAddress& pgc : block.pgcs) {
-                if (pgc.language_unit != machine.languageUnit(pgc.title_set) && pgc.domain != disc::Domain::Title)
-                    continue;
-                compareReentry("entering " + disc::describe(original, pgc) + " again", original,
-                    runFrom(after, config, machine, pgc), runFrom(before, config, machine, pgc), guardWhy(block.name),
-                    result.findings);
-            }
-        }
-        result.outcome = result.findings.empty() ? LanguageOutcome::Matches : LanguageOutcome::Differs;
-        verdict.languages.push_back(std::move(result));
-    }
-
     bool compared = false;
     bool differs = false;
-    for (const LanguageReplay& language : verdict.languages) {
-        compared = compared || language.outcome == LanguageOutcome::Matches;
-        differs = differs || language.outcome == LanguageOutcome::Differs;
+    for (const std::string& language : languages) {
+        verdict.languages.push_back(replayIn(replaying, language));
+        compared = compared || verdict.languages.back().outcome == LanguageOutcome::Matches;
+        differs = differs || verdict.languages.back().outcome == LanguageOutcome::Differs;
     }
     verdict.passed = verdict.findings.empty() && compared && !differs;
     return verdict;

@@ -131,6 +131,8 @@ TraceResult trace(const DiscProgram& program, const PlayerConfig& config, std::s
     result.path = machine.path();
     result.location = machine.location();
     result.registers = machine.snapshot();
+    for (int reg = 0; reg < static_cast<int>(result.writers.size()); ++reg)
+        result.writers[static_cast<std::size_t>(reg)] = machine.lastWriter(reg);
     result.steps = run.steps;
     if (result.end == TraceEnd::ReachedTarget)
         result.commands = changedRegisterCommands(result.registers, config, result.notes);

@@ -21,6 +21,7 @@
 #include "vm/Registers.h"
 #include "vm/Target.h"
 
+#include <array>
 #include <span>
 #include <string>
 #include <vector>
@@ -53,6 +54,9 @@ struct TraceResult {
     Location location; // where the trace ended
     MenuWait wait; // the menu that needs a button (NeedsChoice)
     RegisterSnapshot registers;
+    // The command that last wrote each register (GPRMs, then SPRMs), as
+    // Machine::lastWriter() gives it.
+    std::array<CommandSite, 40> writers {};
     // The registers as commands for the import (ReachedTarget), and what
     // they cannot carry.
     std::string commands;
