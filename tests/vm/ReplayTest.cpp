@@ -260,5 +260,22 @@ TEST(Replay, DeliberateStreamsAreHeldAgainstTheTraceWhenNotDeclared)
         << verdict.languages[0].findings[0].why;
 }
 
+TEST(Replay, TheVerdictReadsAsSentences)
+{
+    const disc::Disc disc = readTestDisc(testDisc("two_titlesets"));
+    const Replayed replayed = traceComposeAndReplay(disc, { "Title", "3", "", "", "14" }, {},
+        [](vm::Blocks& blocks) { blocks.text1.replace(42, 2, "02"); });
+    EXPECT_EQ(replayed.verdict.text(),
+        "The replay finds a problem.\n"
+        "Menu language en: differs.\n"
+        "  - from insert: the disc with the blocks starts playing VTS 1 PGC 2, not the target VTS 2 PGC 1. Why: Text1 "
+        "line 2 (JumpTT 2) went there; its path: First Play PGC, left by pre command 2 (JumpTT 2); then VTS 1 PGC 2.\n");
+    const Replayed good = traceComposeAndReplay(disc, { "Title", "3", "", "", "14" }, {});
+    EXPECT_EQ(good.verdict.text(),
+        "The replay matches the disc's own chain.\n"
+        "Menu language en: starts in the target with the traced registers; a later First Play and the target again run "
+        "the disc's own commands.\n");
+}
+
 }
 }
