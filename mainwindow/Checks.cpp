@@ -1,5 +1,7 @@
 #include "mainwindow/Form1.h"
 
+#include <algorithm>
+
 #include "core/CommandListing.h"
 #include "core/Text.h"
 
@@ -45,7 +47,15 @@ core::CheckInput Form1::checkInput() const
 
 std::vector<core::Finding> Form1::findings() const
 {
-    return m_check_memo.findings(checkInput());
+    std::vector<core::Finding> found = m_check_memo.findings(checkInput());
+    if (!m_disc)
+        return found;
+    // What only the disc shows joins in by its severity, worst first.
+    for (core::Finding& finding : discFindings())
+        found.push_back(std::move(finding));
+    std::stable_sort(found.begin(), found.end(),
+        [](const core::Finding& a, const core::Finding& b) { return a.severity < b.severity; });
+    return found;
 }
 
 void Form1::listBlock(ui::TextBox& block, Listed& listed)
@@ -65,6 +75,7 @@ void Form1::listBlock(ui::TextBox& block, Listed& listed)
 
 void Form1::refreshChecks()
 {
+    showUnusedRegisters();
     ui::TextBox* const blocks[] = { &Text1, &Text2, &Text3 };
     if (m_checks == Checks::Off) {
         lblNotice.setVisible(false);

@@ -133,6 +133,16 @@ void Form1::wireOperations()
     chkHighlight.on_click = event(&Form1::chkHighlight_Click);
     cboButton.on_click = event(&Form1::cboButton_Click);
     cmdUndo.on_click = event(&Form1::cmdUndo_Click);
+    mnuOpenDisc.on_click = event(&Form1::mnuOpenDisc_Click);
+    mnuDiscWindow.on_click = event(&Form1::mnuDiscWindow_Click);
+    form.on_drop_folder = [this](const std::string& folder) {
+        ++m_event_depth;
+        openDisc(folder);
+        if (--m_event_depth == 0) {
+            refreshChecks();
+            refreshCopyFeedback();
+        }
+    };
     mnuReset.on_click = event(&Form1::mnuReset_Click);
     Log.on_click = event(&Form1::Log_Click);
     About.on_click = event(&Form1::About_Click);
@@ -141,6 +151,10 @@ void Form1::wireOperations()
 
 void Form1::buildDesign()
 {
+    mnuDisc.setCaption("Disc");
+    mnuOpenDisc.setCaption("Open disc...");
+    mnuDiscWindow.setCaption("Disc window");
+    mnuDiscWindow.setEnabled(false);
     mnuReset.setCaption("Reset");
     Log.setCaption("Log");
     About.setCaption("About");
@@ -148,6 +162,10 @@ void Form1::buildDesign()
     Frame3.setPlace({ 225, 240, 5130, 1515 });
     stepDigit(Label4, "1", { 45, 135, 240, 360 });
     label(Label20, "Unused GPRM", { 480, 360, 1170, 240 }, Alignment::Right);
+    label(lblUnused, "", { 2895, 600, 2160, 420 });
+    lblUnused.setWordWrap(true);
+    lblUnused.setForeColour(colours::blue);
+    lblUnused.setVisible(false);
     list(cboGPRM, "14", { 1800, 323, 585, 315 }, colours::yellow);
     focusSink(cmdTemp3, { 1920, 360, 255, 255 });
     label(lblGPRM0, "GPRM (0) will be set to ", { 1080, 1110, 1695, 255 }, Alignment::Right);

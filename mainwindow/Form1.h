@@ -2,10 +2,13 @@
 
 #include "core/CheckMemo.h"
 #include "core/Checker.h"
+#include "disc/Disc.h"
+#include "disc/Scan.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
 #include "ui/Clipboard.h"
 #include "ui/ComboBox.h"
+#include "ui/FolderChooser.h"
 #include "ui/Frame.h"
 #include "ui/Label.h"
 #include "ui/MenuEntry.h"
@@ -14,6 +17,8 @@
 #include "ui/OptionButton.h"
 #include "ui/TextBox.h"
 #include "ui/Window.h"
+#include "vm/Replay.h"
+#include "windows/DiscSession.h"
 #include "windows/LogSource.h"
 
 #include <cstddef>
@@ -32,7 +37,12 @@ namespace trevalo {
 //
 // Controls are declared in creation order, containers first: a binding draws
 // later controls over earlier ones of the same container.
-class Form1 {
+//
+// With a disc opened (Disc.cpp) it also holds the disc, which its checks
+// and the disc window read; the disc window acts on the main window only
+// through the DiscSession calls, each of which runs the main window's own
+// operations.
+class Form1 : private DiscSession {
 public:
     Form1(ui::Clipboard&, ui::MessageBoxes&, ui::ModalWindows&);
     Form1(const Form1&) = delete;
@@ -95,6 +105,18 @@ public:
     void cmdUndo_Click();
     void mnuReset_Click();
 
+    // A disc (Disc.cpp). Without a folder chooser, Open disc asks for none.
+    void setFolderChooser(ui::FolderChooser* chooser) { m_folders = chooser; }
+    void mnuOpenDisc_Click();
+    void mnuDiscWindow_Click();
+    // Reads the folder and shows the disc window; a folder that is no disc,
+    // or a damaged one, gets the reader's message and changes nothing.
+    bool openDisc(const std::string& folder);
+    const disc::Disc* disc() const { return m_disc ? &*m_disc : nullptr; }
+    // What the window would import for a trace's commands (possibly none),
+    // by Import's rules; false when it refused, with its message shown.
+    bool importTraceCommands(const std::string& commands);
+
     // The secondary windows (SecondaryWindows.cpp).
     void Log_Click();
     // What the log reports of the window as it stands.
@@ -110,6 +132,9 @@ private:
     ui::Window form { "Form1", "Trevalo v" TREVALO_VERSION " ", 11010, 8430 };
 
 public:
+    ui::MenuEntry mnuDisc { &form, "mnuDisc" };
+    ui::MenuEntry mnuOpenDisc { &mnuDisc, "mnuOpenDisc" };
+    ui::MenuEntry mnuDiscWindow { &mnuDisc, "mnuDiscWindow" };
     ui::MenuEntry mnuReset { &form, "mnuReset" };
     ui::MenuEntry Log { &form, "Log" };
     ui::MenuEntry About { &form, "About" };
@@ -118,6 +143,8 @@ public:
     ui::Frame Frame3 { &form, "Frame3" };
     ui::Label Label4 { &Frame3, "Label4" };
     ui::Label Label20 { &Frame3, "Label20" };
+    // The registers the open disc never uses; hidden without a disc.
+    ui::Label lblUnused { &Frame3, "lblUnused" };
     ui::ComboBox cboGPRM { &Frame3, "cboGPRM" };
     ui::Button cmdTemp3 { &Frame3, "cmdTemp3" };
     ui::Label lblGPRM0 { &Frame3, "lblGPRM0" };
@@ -292,6 +319,28 @@ private:
     // Undo and Reset ask first what becomes of the clipboard; false when
     // the author cancels.
     bool askAboutClipboard();
+
+    // Import from a text: the clipboard's, or a trace's from the disc, which
+    // may hold no command at all.
+    enum class ImportFrom { Clipboard, DiscTrace };
+    bool importCommands(const std::string& text, ImportFrom from);
+
+    // The disc (Disc.cpp).
+    std::optional<vm::Target> currentTarget() const override;
+    std::string useAsTarget(const vm::Target& target) override;
+    bool importTrace(const std::string& commands) override;
+    vm::ReplayRequest replayRequest() const override;
+    void setVerdict(std::optional<vm::Verdict> verdict) override;
+    // What the checks find that only the disc shows.
+    std::vector<core::Finding> discFindings() const;
+    void showUnusedRegisters();
+
+    ui::FolderChooser* m_folders = nullptr;
+    std::optional<disc::Disc> m_disc;
+    disc::DiscScan m_scan;
+    std::optional<vm::Verdict> m_verdict;
+    // The blocks the verdict judged; a verdict on other blocks is stale.
+    vm::Blocks m_verdict_blocks;
 };
 
 }

@@ -81,33 +81,53 @@ std::string joined(const std::vector<std::string_view>& commands, std::string_vi
 
 void Form1::cmdPaste_Click()
 {
-    const std::string clip = m_clipboard.text();
+    importCommands(m_clipboard.text(), ImportFrom::Clipboard);
+}
+
+bool Form1::importTraceCommands(const std::string& commands)
+{
+    ++m_event_depth;
+    const bool imported = importCommands(commands, ImportFrom::DiscTrace);
+    if (--m_event_depth == 0) {
+        refreshChecks();
+        refreshCopyFeedback();
+    }
+    return imported;
+}
+
+bool Form1::importCommands(const std::string& clip, ImportFrom from)
+{
     // Editors and terminals often end a copy with a line break: white space
     // after the last command separates nothing and is let go, as it is
     // between commands. What the clipboard held is kept whole for Undo.
     std::string_view text = clip;
     while (!text.empty() && isSeparator(text.back()))
         text.remove_suffix(1);
-    if (!text.empty() && isSeparator(text.front()) && text.back() == '}') {
-        m_messages.show(std::string(rejected) + "\r\nThe text begins with a blank or a line break; it must begin with "
-                "the first command's {.",
-            "Warning", ui::Buttons::Ok);
-        return;
-    }
-    if (text.empty() || text.front() != '{' || text.back() != '}') {
-        m_messages.show(rejected, "Warning", ui::Buttons::Ok);
-        return;
+    // A trace that leaves every register as the player starts it has
+    // nothing to restore: it imports as no commands at all.
+    const bool nothing_traced = from == ImportFrom::DiscTrace && text.empty();
+    if (!nothing_traced) {
+        if (!text.empty() && isSeparator(text.front()) && text.back() == '}') {
+            m_messages.show(std::string(rejected) + "\r\nThe text begins with a blank or a line break; it must begin with "
+                    "the first command's {.",
+                "Warning", ui::Buttons::Ok);
+            return false;
+        }
+        if (text.empty() || text.front() != '{' || text.back() != '}') {
+            m_messages.show(rejected, "Warning", ui::Buttons::Ok);
+            return false;
+        }
     }
     if (text.size() > longest_import) {
         m_messages.show("The clipboard holds " + std::to_string(text.size())
                 + " characters; Trevalo imports at most 32767.\r\nNothing was imported.",
             "Import", ui::Buttons::Ok);
-        return;
+        return false;
     }
     const Parsed parsed = parseCommands(text);
     if (!parsed.fault.empty()) {
         m_messages.show(std::string(rejected) + "\r\n" + parsed.fault, "Warning", ui::Buttons::Ok);
-        return;
+        return false;
     }
 
     const int none = chkNone.value();
@@ -120,11 +140,11 @@ void Form1::cmdPaste_Click()
         m_messages.show("With these " + std::to_string(imported) + " commands the block would have "
                 + std::to_string(last_line) + " lines; a block can have at most 255.\r\nNothing was imported.",
             "Import", ui::Buttons::Ok);
-        return;
+        return false;
     }
     if (splice && none == ui::Unchecked && digit.empty()) {
         m_messages.show("The guard register must be one of 0 to 15.\r\nNothing was imported.", "Import", ui::Buttons::Ok);
-        return;
+        return false;
     }
 
     txtCB.setText(clip);
@@ -143,8 +163,11 @@ void Form1::cmdPaste_Click()
         const std::string& block = target->text();
         const std::string guard_set
             = none == ui::Unchecked ? "} {71 00 00 0" + digit + " 00 01 00 00} " : core::mid(block, 25, 28);
-        target->setText(core::left(block, 22) + core::hexByte(last_line) + guard_set + joined(parsed.commands, " ")
-            + core::right(block, 52));
+        // No commands (an empty trace): the guard's set is followed straight
+        // by the stop command, with the one blank between them.
+        const std::string body = joined(parsed.commands, " ");
+        target->setText(core::left(block, 22) + core::hexByte(last_line)
+            + (body.empty() ? guard_set.substr(0, guard_set.size() - 1) : guard_set + body) + core::right(block, 52));
         chkLinkCN.setEnabled(false);
         cboLinkCN.setEnabled(false);
         cboLinkCN.setBackColour(ui::colours::face);
@@ -186,10 +209,19 @@ void Form1::cmdPaste_Click()
     chkHighlight.setEnabled(true);
     chkStreams.setEnabled(true);
 
+    if (from == ImportFrom::DiscTrace) {
+        m_messages.show(nothing_traced
+                ? std::string("The disc's own chain leaves every register as the player starts it: there is nothing "
+                              "to restore, so the block holds the guard and its end alone.")
+                : std::to_string(imported) + " commands from the trace of the disc:\r\n\r\n" + listing,
+            "Import", ui::Buttons::Ok);
+        return true;
+    }
     m_messages.show(std::to_string(imported) + " Commands from PgcEdit:\r\n\r\n" + listing
             + "\r\nEnsure that \"Automatically renumber GOTOs cmds upon insert/delete?\"\r\n is checked in PgcEdit's "
               "Options before copying.",
         "Import", ui::Buttons::Ok);
+    return true;
 }
 
 void Form1::Command1_Click()

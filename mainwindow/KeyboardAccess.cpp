@@ -23,7 +23,11 @@ void Form1::describeForKeyboardAndScreenReaders()
     Log.setShortcut("Ctrl+L");
     About.setShortcut("F1");
     mnuReset.setShortcut("Ctrl+R");
+    mnuOpenDisc.setShortcut("Ctrl+O");
 
+    mnuDisc.setMnemonic('D');
+    mnuOpenDisc.setMnemonic('O');
+    mnuDiscWindow.setMnemonic('W');
     mnuReset.setMnemonic('R');
     Log.setMnemonic('L');
     About.setMnemonic('A');

@@ -18,6 +18,13 @@ LogSource Form1::logSource() const
         source.linked_cell = cboLinkCN.text();
     source.imported = chkStreams.enabled();
     source.findings = findings();
+    if (m_disc) {
+        source.disc_folder = m_disc->folder.string();
+        const vm::Blocks blocks = replayRequest().blocks;
+        if (m_verdict && blocks.text1 == m_verdict_blocks.text1 && blocks.text2 == m_verdict_blocks.text2
+            && blocks.text3 == m_verdict_blocks.text3)
+            source.replay = m_verdict->text();
+    }
     return source;
 }
 

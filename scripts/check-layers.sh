@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The include graph runs one way: core/ and ui/ at the bottom, disc/ on
 # core/, vm/ on disc/, mainwindow/ above them, windows/ beside it (without
-# an arrow to mainwindow/), the toolkit bindings on top. Prints every include that goes another way and
+# an arrow to mainwindow/), the command line above them, the toolkit
+# bindings on top. Prints every include that goes another way and
 # fails on the first run that finds one: scripts/check-layers.sh [SOURCE_DIR]
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
@@ -13,8 +14,9 @@ declare -A allowed=(
     [ui]="ui"
     [windows]="windows vm disc core ui"
     [mainwindow]="mainwindow windows vm disc core ui"
-    [qt]="qt mainwindow windows vm disc core ui"
-    [win32]="win32 mainwindow windows vm disc core ui"
+    [cli]="cli mainwindow windows vm disc core ui"
+    [qt]="qt cli mainwindow windows vm disc core ui"
+    [win32]="win32 cli mainwindow windows vm disc core ui"
 )
 layers="${!allowed[*]}"
 wrong=0

@@ -30,6 +30,10 @@ struct LogSource {
     // An import is in place (chkStreams is enabled only then).
     bool imported = false;
     std::vector<core::Finding> findings;
+    // With a disc open: its folder, and the last replay's verdict on the
+    // blocks as they stand (empty when none was run on them).
+    std::string disc_folder;
+    std::string replay;
 };
 
 }

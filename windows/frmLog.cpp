@@ -83,6 +83,21 @@ void frmLog::BuildLog()
         for (std::size_t i = 0; i < found.size(); ++i)
             log += std::to_string(i + 1) + ". " + found[i].text + "\r\n";
     }
+    if (!source.disc_folder.empty()) {
+        log += rule;
+        log += "Disc: " + source.disc_folder + "\r\n\r\n";
+        if (source.replay.empty()) {
+            log += "Not replayed with these blocks (Verify in the disc window replays them).\r\n";
+        } else {
+            log += "Replay:\r\n";
+            for (char c : source.replay) {
+                if (c == '\n')
+                    log += "\r\n";
+                else
+                    log += c;
+            }
+        }
+    }
     txtLog.setText(std::move(log));
 }
 
