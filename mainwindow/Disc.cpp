@@ -39,7 +39,7 @@ void Form1::mnuOpenDisc_Click()
         openDisc(*folder);
 }
 
-bool Form1::openDisc(const std::string& folder)
+bool Form1::openDisc(const std::string& folder, DiscWindow window)
 {
     disc::DiscRead read = disc::readDisc(std::filesystem::u8path(folder));
     if (!read.disc) {
@@ -52,7 +52,8 @@ bool Form1::openDisc(const std::string& folder)
     mnuDiscWindow.setEnabled(true);
     showUnusedRegisters();
     refreshChecks();
-    mnuDiscWindow_Click();
+    if (window == DiscWindow::Show)
+        mnuDiscWindow_Click();
     return true;
 }
 

@@ -42,7 +42,7 @@ namespace trevalo {
 // and the disc window read; the disc window acts on the main window only
 // through the DiscSession calls, each of which runs the main window's own
 // operations.
-class Form1 : private DiscSession {
+class Form1 : public DiscSession {
 public:
     Form1(ui::Clipboard&, ui::MessageBoxes&, ui::ModalWindows&);
     Form1(const Form1&) = delete;
@@ -109,13 +109,21 @@ public:
     void setFolderChooser(ui::FolderChooser* chooser) { m_folders = chooser; }
     void mnuOpenDisc_Click();
     void mnuDiscWindow_Click();
-    // Reads the folder and shows the disc window; a folder that is no disc,
-    // or a damaged one, gets the reader's message and changes nothing.
-    bool openDisc(const std::string& folder);
+    // Reads the folder and shows the disc window (the command line opens a
+    // disc without it); a folder that is no disc, or a damaged one, gets the
+    // reader's message and changes nothing.
+    enum class DiscWindow { Show, Hide };
+    bool openDisc(const std::string& folder, DiscWindow window = DiscWindow::Show);
     const disc::Disc* disc() const { return m_disc ? &*m_disc : nullptr; }
     // What the window would import for a trace's commands (possibly none),
     // by Import's rules; false when it refused, with its message shown.
     bool importTraceCommands(const std::string& commands);
+    // What the disc window and the command line ask of the main window.
+    std::optional<vm::Target> currentTarget() const override;
+    std::string useAsTarget(const vm::Target& target) override;
+    bool importTrace(const std::string& commands) override;
+    vm::ReplayRequest replayRequest() const override;
+    void setVerdict(std::optional<vm::Verdict> verdict) override;
 
     // The secondary windows (SecondaryWindows.cpp).
     void Log_Click();
@@ -325,12 +333,6 @@ private:
     enum class ImportFrom { Clipboard, DiscTrace };
     bool importCommands(const std::string& text, ImportFrom from);
 
-    // The disc (Disc.cpp).
-    std::optional<vm::Target> currentTarget() const override;
-    std::string useAsTarget(const vm::Target& target) override;
-    bool importTrace(const std::string& commands) override;
-    vm::ReplayRequest replayRequest() const override;
-    void setVerdict(std::optional<vm::Verdict> verdict) override;
     // What the checks find that only the disc shows.
     std::vector<core::Finding> discFindings() const;
     void showUnusedRegisters();
