@@ -6,22 +6,47 @@
 #include "ui/UserEvents.h"
 
 #include <QAction>
-#include <QMenuBar>
+#include <QMenu>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace trevalo::qt {
 
-QAction* MenuEntryAdapter::create(ui::MenuEntry& entry, QMenuBar* menu_bar, QObject& owner)
+bool MenuEntryAdapter::opensMenu(const ui::Control& entry)
 {
-    auto* action = new QAction(menu_bar ? static_cast<QObject*>(menu_bar) : &owner);
+    const auto& children = entry.children();
+    return std::any_of(children.begin(), children.end(),
+        [](const ui::Control* child) { return child->kind() == ui::ControlKind::MenuEntry; });
+}
+
+bool MenuEntryAdapter::isItem(const ui::Control& entry)
+{
+    return entry.container() && entry.container()->kind() == ui::ControlKind::MenuEntry;
+}
+
+QAction* MenuEntryAdapter::create(ui::MenuEntry& entry, QWidget* into, QWidget& owner)
+{
+    QAction* action = nullptr;
+    if (opensMenu(entry)) {
+        auto* menu = new QMenu(into ? into : &owner);
+        menu->setObjectName(QString::fromStdString(entry.name() + "Menu"));
+        action = menu->menuAction();
+    } else {
+        action = new QAction(into ? static_cast<QObject*>(into) : &owner);
+    }
     action->setObjectName(QString::fromStdString(entry.name()));
-    if (menu_bar)
-        menu_bar->addAction(action);
+    if (into)
+        into->addAction(action);
     return action;
 }
 
+// An entry that opens a drop-down runs nothing itself: choosing it opens
+// the drop-down, and its items go to the model.
 void MenuEntryAdapter::connect(ui::MenuEntry& entry, QAction& action, QObject& context, BindingEvents& events)
 {
+    if (opensMenu(entry))
+        return;
     QObject::connect(&action, &QAction::triggered, &context, [&entry, &events] {
         ui::userClicked(entry);
         events.handled(entry);
@@ -31,7 +56,10 @@ void MenuEntryAdapter::connect(ui::MenuEntry& entry, QAction& action, QObject& c
 void MenuEntryAdapter::mirror(const ui::Control& control, QAction& action)
 {
     QSignalBlocker blocker(&action);
-    const QString text = TextMapping::caption(control.displayText(), control.mnemonic());
+    // An item of a drop-down names its key beside it, as menus do; the
+    // key itself is the binding's window shortcut, so the action has none.
+    const QString text
+        = isItem(control) ? TextMapping::menuItem(control) : TextMapping::caption(control.displayText(), control.mnemonic());
     if (action.text() != text)
         action.setText(text);
     if (action.isEnabled() != control.enabled())

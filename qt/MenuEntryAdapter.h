@@ -1,8 +1,8 @@
 #pragma once
 
 class QAction;
-class QMenuBar;
 class QObject;
+class QWidget;
 
 namespace trevalo::ui {
 class Control;
@@ -13,14 +13,23 @@ namespace trevalo::qt {
 
 class BindingEvents;
 
-// A menu entry: an action on the window's menu bar (or, for a window
-// without one, an action that only its shortcut reaches). Choosing it goes
-// to the model.
+// A menu entry: an action on the window's menu bar, or in the drop-down of
+// the entry that contains it; an entry that contains others opens a
+// drop-down (a QMenu) with them instead of running anything. For a window
+// without a menu bar the action is only reached by its shortcut. Choosing
+// an entry goes to the model.
 class MenuEntryAdapter {
 public:
-    static QAction* create(ui::MenuEntry&, QMenuBar*, QObject& owner);
+    // `into` is the menu bar or the containing entry's drop-down, or null;
+    // `owner` keeps an action that is in neither.
+    static QAction* create(ui::MenuEntry&, QWidget* into, QWidget& owner);
     static void connect(ui::MenuEntry&, QAction&, QObject& context, BindingEvents&);
     static void mirror(const ui::Control&, QAction&);
+
+    // Whether the entry holds other entries, its drop-down's items.
+    static bool opensMenu(const ui::Control&);
+    // Whether the entry is an item of another entry's drop-down.
+    static bool isItem(const ui::Control&);
 };
 
 }

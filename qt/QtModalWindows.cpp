@@ -13,6 +13,7 @@ void QtModalWindows::showModal(Window& window)
     if (on_before_show)
         on_before_show();
     DialogHost dialog(window, QApplication::activeWindow());
+    dialog.binding().on_mirrored = while_open;
     dialog.exec();
 }
 

@@ -16,6 +16,9 @@ public:
     // Runs before a window opens, so the window behind it shows what the
     // operation has done so far.
     std::function<void()> on_before_show;
+    // Runs after each event handled in an open window and each step of its
+    // work, so the window behind shows at once what its actions did there.
+    std::function<void()> while_open;
 };
 
 }

@@ -39,14 +39,22 @@ QString wrapped(const QString& tip)
 
 }
 
+std::string TextMapping::shortcut(const ui::Control& control)
+{
+    if (control.shortcut().empty())
+        return {};
+    const QKeySequence keys(QString::fromStdString(control.shortcut()), QKeySequence::PortableText);
+    return keys.toString(QKeySequence::NativeText).toStdString();
+}
+
 QString TextMapping::tooltip(const ui::Control& control)
 {
-    std::string shortcut;
-    if (!control.shortcut().empty()) {
-        const QKeySequence keys(QString::fromStdString(control.shortcut()), QKeySequence::PortableText);
-        shortcut = keys.toString(QKeySequence::NativeText).toStdString();
-    }
-    return wrapped(QString::fromStdString(ui::BindingTexts::tooltip(control, shortcut)));
+    return wrapped(QString::fromStdString(ui::BindingTexts::tooltip(control, shortcut(control))));
+}
+
+QString TextMapping::menuItem(const ui::Control& control)
+{
+    return shown(ui::BindingTexts::menuItemText(control, shortcut(control)));
 }
 
 }

@@ -20,6 +20,10 @@ public:
     // (ui::BindingTexts).
     static QString caption(const std::string& text, char mnemonic = '\0');
     static QString tooltip(const ui::Control&);
+    // An item of a drop-down menu: its caption, and its key beside it.
+    static QString menuItem(const ui::Control&);
+    // The control's shortcut as the platform writes it ("Ctrl+O"), or empty.
+    static std::string shortcut(const ui::Control&);
 };
 
 }

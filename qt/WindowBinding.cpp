@@ -1,6 +1,7 @@
 #include "qt/WindowBinding.h"
 
 #include "qt/CommonProperties.h"
+#include "qt/FolderDrops.h"
 #include "qt/KindAdapter.h"
 #include "qt/MenuEntryAdapter.h"
 #include "qt/WindowAdapter.h"
@@ -11,9 +12,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeySequence>
+#include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QWidget>
 
 namespace trevalo::qt {
@@ -23,6 +26,13 @@ using ui::ControlKind;
 using ui::MirrorTracker;
 using ui::Stacking;
 
+namespace {
+
+// How often work waiting behind a box or window over its own looks again.
+constexpr int work_waiting_ms = 50;
+
+}
+
 WindowBinding::WindowBinding(ui::Window& window, QWidget& client, QMenuBar* menu_bar)
     : m_window(window)
     , m_client(client)
@@ -30,6 +40,7 @@ WindowBinding::WindowBinding(ui::Window& window, QWidget& client, QMenuBar* menu
     , m_scale(PixelScale::forScreen(client.screen()))
     , m_tracker(window)
     , m_context(std::make_unique<QObject>())
+    , m_work_timer(std::make_unique<QTimer>())
 {
     // The window's font and colours go on the client first, and each widget
     // is mirrored as soon as it exists, before any widget inside it: most
@@ -58,6 +69,8 @@ WindowBinding::WindowBinding(ui::Window& window, QWidget& client, QMenuBar* menu
         const Control* control = controlFor(widget);
         return control && (control->kind() == ControlKind::Label || control->kind() == ControlKind::Picture);
     });
+    m_drops = std::make_unique<FolderDrops>(m_window, *m_client.window(), static_cast<BindingEvents&>(*this));
+    QObject::connect(m_work_timer.get(), &QTimer::timeout, m_context.get(), [this] { workStep(); });
     mirror();
 }
 
@@ -116,7 +129,7 @@ void WindowBinding::create(Control& control, Entry& entry)
 {
     if (control.kind() == ControlKind::MenuEntry) {
         auto& menu = static_cast<ui::MenuEntry&>(control);
-        entry.action = MenuEntryAdapter::create(menu, m_menu_bar, m_client);
+        entry.action = MenuEntryAdapter::create(menu, menuHolding(control), m_client);
         MenuEntryAdapter::connect(menu, *entry.action, *m_context, *this);
         bindShortcut(control);
         return;
@@ -164,6 +177,19 @@ void WindowBinding::settleLateWidget(const Control& control, Entry& entry)
             QWidget::setTabOrder(previous, next);
         previous = next;
     }
+}
+
+// The drop-down of the entry holding the control, or the menu bar.
+QWidget* WindowBinding::menuHolding(const Control& control)
+{
+    Control* container = control.container();
+    if (!container || container->kind() != ControlKind::MenuEntry)
+        return m_menu_bar;
+    Entry& holder = m_entries[container];
+    ensureWidget(*container, holder);
+    if (holder.action && holder.action->menu())
+        return holder.action->menu();
+    return m_menu_bar;
 }
 
 QWidget* WindowBinding::parentWidgetFor(const Control& control)
@@ -257,10 +283,41 @@ void WindowBinding::mirror()
             mirrorEntry(*control, entry);
     }
     mirrorFocus();
+    scheduleWork();
     // A window the model hides is done with, as when the user closes it.
     QWidget* top = m_client.window();
     if (!m_window.visible() && top->isVisible())
         top->close();
+    if (on_mirrored)
+        on_mirrored();
+}
+
+// A zero-interval timer runs when the event loop has nothing else to do,
+// so the user's clicks (Cancel) reach the model between two steps.
+void WindowBinding::scheduleWork()
+{
+    if (m_window.hasWork() && !m_work_timer->isActive())
+        m_work_timer->start(0);
+}
+
+void WindowBinding::workStep()
+{
+    if (!m_window.hasWork()) {
+        m_work_timer->stop();
+        return;
+    }
+    // A box or window an operation opened over this one is about the
+    // window as it was; the work goes on once it has closed.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != m_client.window()) {
+        m_work_timer->setInterval(work_waiting_ms);
+        return;
+    }
+    m_work_timer->setInterval(0);
+    m_window.runWork();
+    mirror();
+    if (!m_window.hasWork())
+        m_work_timer->stop();
 }
 
 void WindowBinding::mirrorEntry(Control& control, Entry& entry)

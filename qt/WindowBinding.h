@@ -5,12 +5,14 @@
 #include "ui/Control.h"
 #include "ui/MirrorTracker.h"
 
+#include <functional>
 #include <memory>
 #include <unordered_map>
 
 class QAction;
 class QMenuBar;
 class QObject;
+class QTimer;
 class QWidget;
 
 namespace trevalo::ui {
@@ -20,17 +22,20 @@ class Window;
 
 namespace trevalo::qt {
 
+class FolderDrops;
 class KindAdapter;
 
 // Binds a window model to Qt widgets: one widget per control under the
-// host's client widget, one action per menu entry on the host's menu bar,
-// each made, connected and mirrored by its kind's adapter. User events go
-// to the model's entry points, then mirror() copies the model back onto the
-// widgets and closes the window once the model has hidden it. The binding
-// itself keeps the registry, makes widgets lazily, stacks them, moves the
-// focus and walks the controls; it decides nothing about what an event
-// means, and owns neither the model nor the host (the widgets it makes
-// belong to the client widget).
+// host's client widget, one action per menu entry on the host's menu bar
+// (or in the drop-down of the entry holding it), each made, connected and
+// mirrored by its kind's adapter. User events go to the model's entry
+// points, then mirror() copies the model back onto the widgets and closes
+// the window once the model has hidden it. The binding itself keeps the
+// registry, makes widgets lazily, stacks them, moves the focus, walks the
+// controls, takes folders dropped on the window (FolderDrops) and runs the
+// model's stepped work between events; it decides nothing about what an
+// event means, and owns neither the model nor the host (the widgets it
+// makes belong to the client widget).
 class WindowBinding final : private BindingEvents {
 public:
     // `menu_bar` may be null for a window without menu entries.
@@ -60,6 +65,11 @@ public:
 
     static bool hasMenuEntries(const ui::Window&);
 
+    // Runs after every mirror (an event handled here, a step of the work):
+    // a window whose operations change another one, as a modal window's
+    // change the main window behind it, has that one shown at once.
+    std::function<void()> on_mirrored;
+
     ui::Window& window() const { return m_window; }
     QWidget& client() const { return m_client; }
     const PixelScale& scale() const { return m_scale; }
@@ -87,6 +97,12 @@ private:
     void mirrorEntry(ui::Control&, Entry&);
     void mirrorFocus();
     void applyStacking(const ui::Control&, Entry&);
+    QWidget* menuHolding(const ui::Control&);
+
+    // The model's long work, a step at a time from the event loop, with the
+    // user's events between the steps.
+    void scheduleWork();
+    void workStep();
 
     ui::Window& m_window;
     QWidget& m_client;
@@ -96,6 +112,8 @@ private:
     // Owns every signal connection, so none outlives the binding.
     std::unique_ptr<QObject> m_context;
     std::unique_ptr<QObject> m_background;
+    std::unique_ptr<FolderDrops> m_drops;
+    std::unique_ptr<QTimer> m_work_timer;
     std::unordered_map<const ui::Control*, Entry> m_entries;
     std::unordered_map<const QWidget*, ui::Control*> m_controls;
     const ui::Control* m_mirrored_focus = nullptr;

@@ -1,7 +1,9 @@
+#include "cli/DiscCommandLine.h"
 #include "mainwindow/Form1.h"
 #include "qt/FontWarmup.h"
 #include "qt/MainWindowHost.h"
 #include "qt/QtClipboard.h"
+#include "qt/QtFolderChooser.h"
 #include "qt/QtMessageBoxes.h"
 #include "qt/QtModalWindows.h"
 #include "qt/WindowIcon.h"
@@ -9,6 +11,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QImage>
@@ -19,21 +22,31 @@
 #include <cstdio>
 #include <cstdlib>
 #include <future>
+#include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 
-// Trevalo takes no options of its own and reads no files, so the command
-// line only asks for help or the version; positional arguments are ignored.
+// The window's command line asks for help or the version, or names one
+// folder to open as a disc once the window shows. The command line without
+// a window (--disc, cli/) lists its options in the description, as they
+// are parsed there, not here.
 void describe(QCommandLineParser& parser)
 {
     // Qt's own options are single-dash words (-platform); so are ours when
     // written that way (-version), and "-no-such-option" is one unknown
     // option, not the letters n, o, ... h (which would ask for help).
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
-        "Composes the DVD navigation commands that make a disc start in a chosen menu or title, for PgcEdit."));
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "Composes the DVD navigation commands that make a disc start in a chosen menu or title, for PgcEdit.\n\n")
+        + QString::fromStdString(trevalo::cli::discCommandLineHelp()).trimmed());
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("folder"),
+        QStringLiteral("A DVD-Video folder (VIDEO_TS or the folder holding it) to open as a disc once the window shows."),
+        QStringLiteral("[folder]"));
 }
 
 // The program's name as the answers and messages give it.
@@ -95,12 +108,29 @@ void refuse_unknown_options(int argc, char** argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (qt_options.parse(arguments))
+    QString error;
+    if (!qt_options.parse(arguments))
+        error = qt_options.errorText();
+    else if (qt_options.positionalArguments().size() > 1)
+        error = QStringLiteral("One folder at most: ") + qt_options.positionalArguments().join(QStringLiteral(", "));
+    else
         return;
     const QString name = program_name(argv);
-    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", qPrintable(name),
-        qPrintable(qt_options.errorText()), qPrintable(name));
+    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", qPrintable(name), qPrintable(error),
+        qPrintable(name));
     std::exit(1);
+}
+
+// The command line without a window runs before anything of Qt's, so it
+// needs no display; its status is the program's.
+void run_disc_command_line(int argc, char** argv)
+{
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (!trevalo::cli::isDiscCommandLine(args))
+        return;
+    const int status = trevalo::cli::runDiscCommandLine(args, std::cout, std::cerr);
+    std::cout.flush();
+    std::exit(status);
 }
 }
 
@@ -108,6 +138,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Trevalo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TREVALO_VERSION));
+    run_disc_command_line(argc, argv);
     QCommandLineParser parser;
     describe(parser);
     answer_questions(parser, argc, argv);
@@ -136,7 +167,9 @@ int main(int argc, char** argv)
     trevalo::qt::QtClipboard clipboard;
     trevalo::qt::QtMessageBoxes messages;
     trevalo::qt::QtModalWindows modals;
+    trevalo::qt::QtFolderChooser folders;
     trevalo::Form1 form(clipboard, messages, modals);
+    form.setFolderChooser(&folders);
 
     fonts.wait();
     trevalo::qt::MainWindowHost host(form.window());
@@ -144,6 +177,9 @@ int main(int argc, char** argv)
     auto catch_up = [&host] { host.binding().mirror(); };
     messages.on_before_show = catch_up;
     modals.on_before_show = catch_up;
+    folders.on_before_show = catch_up;
+    // What a modal window's actions do to the main window shows behind it.
+    modals.while_open = catch_up;
     host.on_close = [&form] { form.Form_Unload(); };
     if (icon_sizes.valid()) {
         const QIcon icon = trevalo::qt::WindowIcon::icon(icon_sizes.get());
@@ -154,5 +190,17 @@ int main(int argc, char** argv)
     // Desktops give a new window the keyboard; without a window manager
     // (a virtual display) it is asked for, so the focus shows there too.
     host.activateWindow();
+    // A folder on the command line opens as Open disc opens one, once the
+    // window shows, so its message or the disc window comes over it.
+    if (const QStringList folders_given = parser.positionalArguments(); !folders_given.isEmpty()) {
+        const std::string folder = QDir::toNativeSeparators(QFileInfo(folders_given.constFirst()).absoluteFilePath()).toStdString();
+        QMetaObject::invokeMethod(
+            &host,
+            [&form, &host, folder] {
+                form.openDisc(folder);
+                host.binding().mirror();
+            },
+            Qt::QueuedConnection);
+    }
     return app.exec();
 }

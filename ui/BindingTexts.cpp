@@ -42,4 +42,14 @@ std::string BindingTexts::tooltip(const Control& control, std::string_view short
     return tip + " (" + std::string(shortcut_shown) + ")";
 }
 
+std::string BindingTexts::menuItemText(const Control& control, std::string_view shortcut_shown)
+{
+    std::string text = markedCaption(control.displayText(), control.mnemonic());
+    if (!shortcut_shown.empty()) {
+        text += '\t';
+        text += shortcut_shown;
+    }
+    return text;
+}
+
 }

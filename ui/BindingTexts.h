@@ -22,6 +22,10 @@ public:
     // writes the shortcut, so the key can be learnt where the control is;
     // the caption stands in for a missing tooltip when there is a shortcut.
     static std::string tooltip(const Control&, std::string_view shortcut_shown);
+    // An item of a drop-down menu: its marked caption and, after a tab,
+    // its shortcut as the binding writes it, which both toolkits' menus
+    // show right-aligned beside the caption.
+    static std::string menuItemText(const Control&, std::string_view shortcut_shown);
 };
 
 }

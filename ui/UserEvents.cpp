@@ -78,6 +78,12 @@ void userCancelled(Window& window)
     window.setVisible(false);
 }
 
+void userDroppedFolder(Window& window, const std::string& folder)
+{
+    if (window.on_drop_folder && window.usable())
+        window.on_drop_folder(folder);
+}
+
 Typed userTyped(TextBox& box, std::string text)
 {
     if (!box.usable() || box.locked())

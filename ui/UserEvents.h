@@ -33,6 +33,11 @@ Took userPressedEnter(Window&, Control* focused);
 // button and ignores Escape; its close box ends the program.
 void userCancelled(Window&);
 
+// A folder dropped on a window, its path in UTF-8: goes to the window's
+// on_drop_folder. A window without one, or one not usable (behind a modal
+// window), takes no drop.
+void userDroppedFolder(Window&, const std::string& folder);
+
 enum class Typed { Taken, Refused };
 // Text typed into a box, with the model's CR LF line breaks. A locked box
 // refuses it.
