@@ -97,6 +97,7 @@ void Form1::refreshChecks()
         return;
     }
     std::string caption = "Check: " + found.front().title;
+    m_notice_short = caption + (found.size() > 1 ? " (+" + std::to_string(found.size() - 1) + ")" : std::string());
     if (found.size() > 1)
         caption += " (and " + std::to_string(found.size() - 1) + " more)";
     caption += ". Point here for what to do.";

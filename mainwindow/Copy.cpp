@@ -52,8 +52,9 @@ void Form1::noteCopy(int block, const ui::TextBox& text, std::string_view target
     std::string_view name = target;
     while (!name.empty() && name.back() == ' ')
         name.remove_suffix(1);
-    m_copy_note = "Block " + std::to_string(block) + " copied: " + std::to_string(count)
-        + (count == 1 ? " command for " : " commands for ") + std::string(name);
+    m_copy_note_short = "Block " + std::to_string(block) + " copied: " + std::to_string(count)
+        + (count == 1 ? " command" : " commands");
+    m_copy_note = m_copy_note_short + " for " + std::string(name);
     m_noted_blocks[0] = Text1.text();
     m_noted_blocks[1] = Text2.text();
     m_noted_blocks[2] = Text3.text();
@@ -66,6 +67,7 @@ void Form1::forgetCopies()
     for (std::optional<std::string>& copied : m_copied)
         copied.reset();
     m_copy_note.clear();
+    m_copy_note_short.clear();
 }
 
 void Form1::refreshCopyFeedback()
@@ -81,15 +83,27 @@ void Form1::refreshCopyFeedback()
         if (m_noted_blocks[i] != blocks[i]->text())
             m_copy_note.clear();
     }
-    lblCopyNote.setCaption(m_copy_note);
+    // The note and the findings share their line; while both have
+    // something to say each takes part of it, the note in its short form
+    // (the mark beside the button says which block), so both read at once.
+    const bool both = !m_copy_note.empty() && lblNotice.visible();
+    lblCopyNote.setCaption(both ? m_copy_note_short : m_copy_note);
     lblCopyNote.setVisible(!m_copy_note.empty());
-    // The findings come back once a block changes (only then can they
-    // change); meanwhile pointing at the note, or the log, shows them.
-    const std::string findings = m_copy_note.empty() ? std::string() : lblNotice.tooltip();
-    lblCopyNote.setTooltip(findings);
-    lblCopyNote.setAccessibleDescription(findings.empty() ? std::string(copy_note_description) : findings);
-    if (!m_copy_note.empty())
-        lblNotice.setVisible(false);
+    lblCopyNote.setPlace(both ? shared_note_place : notice_place);
+    lblCopyNote.setAccessibleDescription(std::string(copy_note_description));
+    lblCopyNote.setTooltip(both ? m_copy_note : std::string());
+    lblNotice.setPlace(both ? shared_notice_place : notice_place);
+    if (both)
+        lblNotice.setCaption(m_notice_short);
+}
+
+void Form1::noteLogCopy()
+{
+    m_copy_note = "The log's report copied";
+    m_copy_note_short = m_copy_note;
+    m_noted_blocks[0] = Text1.text();
+    m_noted_blocks[1] = Text2.text();
+    m_noted_blocks[2] = Text3.text();
 }
 
 }

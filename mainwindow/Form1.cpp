@@ -36,7 +36,8 @@ void arrow(ui::Label& l, Place place)
     l.setFont({ "MS Sans Serif", 9.75, true, false });
 }
 
-// Beside a copy button: shown while its block is on the clipboard as copied.
+// Beside a copy button: shown while its block reads as it did when it was
+// last copied (whatever the clipboard has had since).
 void copiedMark(ui::Label& l, Place place)
 {
     label(l, "Copied", place);

@@ -288,7 +288,16 @@ private:
     // What a screen reader says of the copy note when no findings ride on it.
     static constexpr std::string_view copy_note_description = "What the last copy put on the clipboard";
     std::string m_copy_note;
+    std::string m_copy_note_short; // without the PGC's name, for a shared line
     std::string m_noted_blocks[3];
+    // The findings' caption when the line is shared with the note.
+    std::string m_notice_short;
+    // The line the note and the findings share, whole or split.
+    static constexpr ui::Place notice_place { 3360, 5160, 7455, 255 };
+    static constexpr ui::Place shared_note_place { 3360, 5160, 2700, 255 };
+    static constexpr ui::Place shared_notice_place { 6120, 5160, 4695, 255 };
+    // After the log put its report on the clipboard, the note says so.
+    void noteLogCopy();
     // The SetSTN commands of the last shown block as the stream setting found
     // them when switched on; switching off puts each back.
     std::vector<std::string> m_setstn_at_switch_on;

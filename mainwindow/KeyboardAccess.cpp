@@ -111,9 +111,9 @@ void Form1::describeForKeyboardAndScreenReaders()
              { &Label10, steps[5] },
              { &Label14, steps[5] },
              { &lblCopyNote, copy_note_description.data() },
-             { &lblCopied1, "The block is on the clipboard as it now reads" },
-             { &lblCopied2, "The block is on the clipboard as it now reads" },
-             { &lblCopied3, "The block is on the clipboard as it now reads" },
+             { &lblCopied1, "Copied since the block last changed" },
+             { &lblCopied2, "Copied since the block last changed" },
+             { &lblCopied3, "Copied since the block last changed" },
          })
         s.control->setAccessibleDescription(s.description);
 }

@@ -33,6 +33,9 @@ void Form1::Log_Click()
 {
     frmLog log(logSource(), m_clipboard);
     m_modals.showModal(log.window());
+    // The clipboard now holds the report, not the block the note named.
+    if (log.copiedToClipboard())
+        noteLogCopy();
 }
 
 void Form1::About_Click()

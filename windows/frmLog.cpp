@@ -105,6 +105,7 @@ void frmLog::Command1_Click()
 {
     m_clipboard.clear();
     m_clipboard.setText(txtLog.text());
+    m_copied = true;
 }
 
 void frmLog::Command2_Click()

@@ -26,9 +26,13 @@ public:
     void Command2_Click();
     void Command3_Click();
 
+    // Whether Copy to Clipboard put the report on the clipboard.
+    bool copiedToClipboard() const { return m_copied; }
+
 private:
     LogSource m_source;
     ui::Clipboard& m_clipboard;
+    bool m_copied = false;
 
     ui::Window form { "frmLog", "Log", 9600, 5820 };
 

@@ -135,7 +135,8 @@ TEST_F(Copy, DummySuccessorInstructionsNameItAfterTheClipboardChanged)
 
 // The window says what a copy put on the clipboard, and marks each block
 // copied while it still reads as copied; only a change of a block ends the
-// note, and the findings line comes back with it.
+// note. The findings stay readable beside the note: the two share the line,
+// the note in its short form with the whole of it in its tooltip.
 TEST_F(Copy, ACopyIsNotedAndEachBlockMarkedUntilItChanges)
 {
     pick(form.cboPGC, "3");
@@ -148,18 +149,32 @@ TEST_F(Copy, ACopyIsNotedAndEachBlockMarkedUntilItChanges)
 
     click(form.cmdCopy2);
     EXPECT_TRUE(form.lblCopyNote.visible());
-    EXPECT_EQ(form.lblCopyNote.caption(), "Block 2 copied: 5 commands for VTSM 3 Chapter Menu");
-    EXPECT_EQ(form.lblCopyNote.tooltip(), findings);
-    EXPECT_FALSE(form.lblNotice.visible());
+    EXPECT_EQ(form.lblCopyNote.caption(), "Block 2 copied: 5 commands");
+    EXPECT_EQ(form.lblCopyNote.tooltip(), "Block 2 copied: 5 commands for VTSM 3 Chapter Menu");
+    EXPECT_TRUE(form.lblNotice.visible());
+    EXPECT_EQ(form.lblNotice.tooltip(), findings);
+    const auto overlap = [](const ui::Place& a, const ui::Place& b) {
+        return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+    };
+    EXPECT_FALSE(overlap(form.lblCopyNote.place(), form.lblNotice.place()));
     EXPECT_TRUE(form.lblCopied2.visible());
     EXPECT_FALSE(form.lblCopied1.visible());
 
     click(form.cmdCopy);
-    EXPECT_EQ(form.lblCopyNote.caption(), "Block 1 copied: 3 commands for First Play PGC");
+    EXPECT_EQ(form.lblCopyNote.tooltip(), "Block 1 copied: 3 commands for First Play PGC");
     EXPECT_TRUE(form.lblCopied1.visible());
     EXPECT_TRUE(form.lblCopied2.visible());
     click(form.About);
     EXPECT_TRUE(form.lblCopyNote.visible());
+    // The log's Copy to Clipboard replaces the block on the clipboard: the
+    // note follows it, and the marks (copied since the block changed) stay.
+    modals.while_shown = [](ui::Window& window) { static_cast<ui::Button*>(window.find("Command1"))->click(); };
+    click(form.Log);
+    modals.while_shown = nullptr;
+    EXPECT_EQ(form.lblCopyNote.caption(), "The log's report copied");
+    EXPECT_NE(clipboard.contents.find("log"), std::string::npos);
+    EXPECT_TRUE(form.lblCopied1.visible());
+    click(form.cmdCopy);
 
     click(form.chkHighlight);
     EXPECT_FALSE(form.lblCopyNote.visible());

@@ -36,8 +36,9 @@ std::uint64_t number(const char* variable, std::uint64_t fallback)
 }
 
 // The window's state dump less what the checks own: the notice line, the
-// blocks' tooltips and the copy note's tooltip and description (the
-// findings it stands in for).
+// blocks' tooltips, and how the copy note shares its line with the
+// findings (its short caption and its half of the line, the whole note in
+// its tooltip meanwhile).
 std::string withoutChecks(const Form1& form)
 {
     std::string dump = form.window().dumpState();
@@ -51,9 +52,12 @@ std::string withoutChecks(const Form1& form)
         const std::string tip = " tooltip " + ui::quoted(block->tooltip());
         bare.erase(bare.find(tip), tip.size());
         if (block == &form.lblCopyNote) {
-            // A screen reader hears the findings the note carries.
-            const std::string said = " describes " + ui::quoted(block->tooltip());
-            bare.replace(bare.find(said), said.size(), " describes \"What the last copy put on the clipboard\"");
+            const std::string caption = " caption " + ui::quoted(form.lblCopyNote.caption());
+            bare.replace(bare.find(caption), caption.size(), " caption " + ui::quoted(block->tooltip()));
+            const std::string shared = " place 3360,5160,2700x255 ";
+            const std::size_t at = bare.find(shared);
+            if (at != std::string::npos)
+                bare.replace(at, shared.size(), " place 3360,5160,7455x255 ");
         }
         dump.replace(dump.find(line), line.size(), bare);
     }

@@ -723,13 +723,21 @@ void SessionOracle::checkCopyMarks(const UserAction& action, Faults& faults)
 }
 
 // The secondary windows read the main window and change nothing in it; the
-// log may only put its own report on the clipboard.
+// log may only put its own report on the clipboard, and then the copy note
+// says so instead of naming a block the clipboard no longer holds.
 void SessionOracle::checkSecondaryWindow(const UserAction& action, Faults& faults) const
 {
-    checkUnchanged(action.control + " with its window", faults);
     const bool copies = action.control == "Log" && std::find(action.inside.begin(), action.inside.end(), "Command1") != action.inside.end();
     if (!copies && m_clipboard.contents != m_before.clipboard)
         faults.push_back(action.control + " changed the clipboard");
+    if (!copies) {
+        checkUnchanged(action.control + " with its window", faults);
+        return;
+    }
+    if (m_form.lblCopyNote.caption() != "The log's report copied" || !m_form.lblCopyNote.visible())
+        faults.push_back("after the log's copy the note reads \"" + m_form.lblCopyNote.caption() + "\"");
+    // The findings give the note its part of their line.
+    checkUnchanged(action.control + " with its window", faults, { &m_form.lblCopyNote, &m_form.lblNotice });
 }
 
 // A post setting switched on and straight off again gives back the block it
@@ -888,17 +896,28 @@ void SessionOracle::checkPostSettingEdit(const UserAction& action, Faults& fault
             + " instead of " + StrictBlock::excerpt(StrictBlock::join(expected), 800));
 }
 
-void SessionOracle::checkUnchanged(std::string_view why, Faults& faults) const
+void SessionOracle::checkUnchanged(std::string_view why, Faults& faults, std::initializer_list<const ui::Control*> except) const
 {
-    const std::string now = m_form.window().dumpState();
-    if (now == m_before.dump)
+    std::string now = m_form.window().dumpState();
+    std::string before_dump = m_before.dump;
+    for (const ui::Control* control : except) {
+        // The control's line goes from both dumps; it starts with its name.
+        const auto drop = [&](std::string& dump) {
+            const std::size_t at = dump.find("\n" + control->name() + " ");
+            if (at != std::string::npos)
+                dump.erase(at + 1, dump.find('\n', at + 1) - at);
+        };
+        drop(now);
+        drop(before_dump);
+    }
+    if (now == before_dump)
         return;
     // Name the first control whose line differs; the dump is long.
     std::size_t start = 0;
     while (true) {
-        const std::size_t end_before = m_before.dump.find('\n', start);
+        const std::size_t end_before = before_dump.find('\n', start);
         const std::size_t end_now = now.find('\n', start);
-        const std::string line_before = m_before.dump.substr(start, end_before - start);
+        const std::string line_before = before_dump.substr(start, end_before - start);
         const std::string line_now = now.substr(start, end_now - start);
         if (line_before != line_now || end_before == std::string::npos || end_now == std::string::npos) {
             faults.push_back(std::string(why) + " changed the window:\n      " + line_before + "\n    became\n      " + line_now);

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,7 +47,8 @@ private:
     void checkRoundTrip(const UserAction&, Faults&);
     void checkPostSettingEdit(const UserAction&, Faults&) const;
     void checkCopyMarks(const UserAction&, Faults&);
-    void checkUnchanged(std::string_view why, Faults&) const;
+    // The window as it was before the action, but for the lines of `except`.
+    void checkUnchanged(std::string_view why, Faults&, std::initializer_list<const ui::Control*> except = {}) const;
 
     // Text3 while the dummy skip is on, Text2 otherwise: where the menu's
     // commands and the post settings live.
