@@ -4,6 +4,7 @@
 #include "ui/Label.h"
 #include "ui/Window.h"
 #include "qt/DialogHost.h"
+#include "qt/MainWindowHost.h"
 #include "qt/QtModalWindows.h"
 #include "windows/Note.h"
 #include "windows/frmAbout.h"
@@ -153,6 +154,50 @@ TEST_F(DialogHostTest, TheWindowBehindCatchesUpBeforeOneOpens)
     modals.on_before_show = [&] { dialog_was_up = QApplication::activeModalWidget() != nullptr; };
     showModal(note.window(), [&](DialogHost& dialog) { click(dialog, note.cmdOK); });
     EXPECT_FALSE(dialog_was_up);
+}
+
+// While a modal window is open, what its actions (an event or a step of its
+// work) do to the main window shows behind it at once, not only once it
+// closes.
+TEST_F(DialogHostTest, TheMainWindowShowsWhatAnOpenWindowDoesToItAtOnce)
+{
+    ui::Window main { "frmMain", "Main", 3000, 1000 };
+    ui::Label lblTarget { &main, "lblTarget" };
+    lblTarget.setCaption("VTSM 1 Root Menu");
+    lblTarget.setPlace({ 120, 120, 2500, 255 });
+    qt::MainWindowHost host(main);
+    host.show();
+    auto shownBehind = [&] { return qobject_cast<QLabel*>(host.binding().widgetFor(lblTarget))->text(); };
+
+    ui::Window second { "frmSecond", "Second", 3000, 1000 };
+    ui::Button cmdUse { &second, "cmdUse" };
+    cmdUse.setCaption("Use as target");
+    cmdUse.setPlace({ 120, 120, 1500, 375 });
+    ui::Button cmdClose { &second, "cmdClose" };
+    cmdClose.setCaption("Close");
+    cmdClose.setPlace({ 1740, 120, 1000, 375 });
+    cmdClose.on_click = [&] { second.setVisible(false); };
+    int steps = 0;
+    cmdUse.on_click = [&] {
+        lblTarget.setCaption("VTSM 1 Chapter Menu");
+        second.setWork([&] {
+            lblTarget.setCaption("Step " + std::to_string(++steps));
+            return steps < 2;
+        });
+    };
+    modals.while_open = [&] { host.binding().mirror(); };
+
+    showModal(second, [&](DialogHost& dialog) {
+        click(dialog, cmdUse);
+        // The click's own change, before any step of its work has run.
+        EXPECT_EQ(steps, 0);
+        EXPECT_EQ(shownBehind(), "VTSM 1 Chapter Menu");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !second.hasWork(); }, 5000));
+        EXPECT_EQ(shownBehind(), "Step 2");
+        EXPECT_TRUE(dialog.isVisible());
+        click(dialog, cmdClose);
+    });
+    EXPECT_FALSE(still_open);
 }
 
 // The main window opens its secondary windows through the seam it is given;
