@@ -10,7 +10,8 @@
 namespace trevalo::win32 {
 
 MenuBar::MenuBar(const ui::Window& window, HWND host, const ui::MirrorTracker& tracker)
-    : m_host(host)
+    : m_window(window)
+    , m_host(host)
     , m_tracker(tracker)
 {
     if (wanted(window)) {
@@ -28,17 +29,29 @@ bool MenuBar::wanted(const ui::Window& window)
     return false;
 }
 
+namespace {
+
+// The entries `holder` holds (the window's own for the bar), each with the
+// entries it holds in turn, in the model's order.
+std::vector<MenuEntryAdapter::Item> itemsOf(const ui::Control& holder, const ui::MirrorTracker& tracker)
+{
+    std::vector<MenuEntryAdapter::Item> items;
+    const std::vector<ui::Control*>& controls = tracker.controls();
+    for (std::size_t order = 0; order < controls.size(); ++order) {
+        const ui::Control& control = *controls[order];
+        if (control.kind() == ui::ControlKind::MenuEntry && control.container() == &holder)
+            items.push_back({ &control, ControlIds::forOrder(order), itemsOf(control, tracker) });
+    }
+    return items;
+}
+
+}
+
 void MenuBar::mirror()
 {
     if (!m_bar)
         return;
-    std::vector<MenuEntryAdapter::Item> items;
-    const std::vector<ui::Control*>& controls = m_tracker.controls();
-    for (std::size_t order = 0; order < controls.size(); ++order) {
-        if (controls[order]->kind() == ui::ControlKind::MenuEntry)
-            items.push_back({ controls[order], ControlIds::forOrder(order) });
-    }
-    if (MenuEntryAdapter::mirror(m_bar, items))
+    if (MenuEntryAdapter::mirror(m_bar, itemsOf(m_window, m_tracker)))
         DrawMenuBar(m_host);
 }
 

@@ -10,7 +10,8 @@ class Window;
 namespace trevalo::win32 {
 
 // The host's menu bar, made only for a window with menu entries, showing
-// the entries as MenuEntryAdapter lays them out. Choosing an item sends
+// the window's own entries, and in their drop-downs the entries each holds,
+// as MenuEntryAdapter lays them out. Choosing an item sends
 // the host WM_COMMAND with the entry's control ID, which the binding passes
 // on; the bar itself belongs to the host window once set.
 class MenuBar {
@@ -23,6 +24,7 @@ public:
     void mirror();
 
 private:
+    const ui::Window& m_window;
     HWND m_host;
     const ui::MirrorTracker& m_tracker;
     HMENU m_bar = nullptr;

@@ -2,6 +2,7 @@
 
 #include "win32/DialogHost.h"
 #include "win32/MessageLoop.h"
+#include "win32/WindowBinding.h"
 
 namespace trevalo::win32 {
 
@@ -11,6 +12,8 @@ void Win32ModalWindows::showModal(ui::Window& window)
         on_before_show();
     HWND owner = WindowHost::of(GetActiveWindow()) ? GetActiveWindow() : m_owner;
     DialogHost dialog(window, owner);
+    if (dialog.hwnd())
+        dialog.binding().on_mirrored = while_open;
     if (owner)
         EnableWindow(owner, FALSE);
     dialog.show();

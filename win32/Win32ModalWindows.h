@@ -18,6 +18,9 @@ public:
     void setOwner(HWND owner) { m_owner = owner; }
     // Runs before each window opens; main() mirrors the main window there.
     std::function<void()> on_before_show;
+    // Runs after each event handled in an open window and each step of its
+    // work, so the window behind shows at once what its actions did there.
+    std::function<void()> while_open;
 
 private:
     HWND m_owner = nullptr;

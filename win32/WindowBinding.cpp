@@ -8,7 +8,10 @@
 #include "win32/KindAdapter.h"
 #include "win32/ScopedDepth.h"
 #include "win32/ScopedFlag.h"
+#include "win32/TextMapping.h"
 #include "win32/WindowAdapter.h"
+
+#include <shellapi.h>
 
 namespace trevalo::win32 {
 
@@ -18,6 +21,11 @@ using ui::MirrorTracker;
 using ui::Stacking;
 
 namespace {
+
+// WM_TIMER comes only when no input, posted message or painting is waiting,
+// so a step never keeps a click (Cancel) or a repaint waiting. KeyPick has
+// timer 1.
+constexpr UINT_PTR work_timer = 2;
 
 void markDescendantsStale(const Control& control, MirrorTracker& tracker)
 {
@@ -137,12 +145,63 @@ void WindowBinding::mirror(Focus focus)
         else
             m_mirrored_focus = m_window.focusedControl();
     }
+    // Dropped files reach a window only while it says it takes them.
+    const bool takes_drops = static_cast<bool>(m_window.on_drop_folder);
+    if (takes_drops != m_takes_drops) {
+        m_takes_drops = takes_drops;
+        DragAcceptFiles(m_host, takes_drops);
+    }
+    scheduleWork();
     // A window the model hides is done with, as when the user closes it.
     if (!m_window.visible() && !m_hidden_reported) {
         m_hidden_reported = true;
         if (on_hidden)
             on_hidden();
     }
+    if (on_mirrored)
+        on_mirrored();
+}
+
+void WindowBinding::scheduleWork()
+{
+    const bool wanted = m_window.hasWork() && m_window.visible();
+    if (wanted == m_work_scheduled)
+        return;
+    m_work_scheduled = wanted;
+    if (wanted)
+        SetTimer(m_host, work_timer, USER_TIMER_MINIMUM, nullptr);
+    else
+        KillTimer(m_host, work_timer);
+}
+
+void WindowBinding::workStep()
+{
+    // A box or window an operation opened over this one (it disables the
+    // window meanwhile), or an event of this window still running, is
+    // about the window as it was; the work goes on once they are done.
+    if (!IsWindowEnabled(m_host) || m_event_depth > 0)
+        return;
+    {
+        ScopedDepth counted(m_event_depth);
+        m_window.runWork();
+    }
+    mirror();
+}
+
+// Only the first dropped item counts, and only when it is a folder.
+void WindowBinding::dropped(HDROP drop)
+{
+    std::wstring path;
+    if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) > 0) {
+        path.resize(DragQueryFileW(drop, 0, nullptr, 0) + 1);
+        path.resize(DragQueryFileW(drop, 0, path.data(), UINT(path.size())));
+    }
+    DragFinish(drop);
+    const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return;
+    commitKeyPick();
+    passOn(m_window, [&] { ui::userDroppedFolder(m_window, TextMapping::utf8(path)); });
 }
 
 void WindowBinding::mirrorEntry(std::size_t order)
@@ -403,6 +462,14 @@ bool WindowBinding::handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& 
     case WM_NEXTDLGCTL:
         m_navigation.nextDialogControl(wparam, lparam);
         return true;
+    case WM_DROPFILES:
+        dropped(HDROP(wparam));
+        return true;
+    case WM_TIMER:
+        if (wparam != work_timer)
+            break;
+        workStep();
+        return true;
     case WM_SYSCOLORCHANGE:
         m_painting.systemColoursChanged();
         m_tracker.markStale(m_window);
@@ -411,11 +478,12 @@ bool WindowBinding::handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& 
         mirror();
         return true;
     default:
-        if (!m_key_pick.isDue(message, wparam))
-            return false;
-        commitKeyPick();
-        return true;
+        break;
     }
+    if (!m_key_pick.isDue(message, wparam))
+        return false;
+    commitKeyPick();
+    return true;
 }
 
 }

@@ -14,6 +14,7 @@
 #include "win32/ShortcutTable.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstddef>
 #include <functional>
@@ -38,9 +39,11 @@ namespace trevalo::win32 {
 // parts move the focus with Tab (FocusNavigation), show the tooltips
 // (ControlTooltips), answer the painting messages (ControlPainting), keep
 // the menu bar and the accelerator table (MenuBar, ShortcutTable) and hold
-// a list's pick until the keys are done with it (KeyPick). It decides
-// nothing about what an event means, and owns neither the model nor the
-// host window (the windows it makes are the host's children).
+// a list's pick until the keys are done with it (KeyPick); it takes folders
+// dropped on the window and runs the model's stepped work between the
+// user's events. It decides nothing about what an event means, and owns
+// neither the model nor the host window (the windows it makes are the
+// host's children).
 class WindowBinding final : private BindingEvents {
 public:
     WindowBinding(ui::Window& window, HWND host, int dpi);
@@ -91,6 +94,10 @@ public:
 
     // Runs once when a mirror finds the model has hidden the window.
     std::function<void()> on_hidden;
+    // Runs after every mirror (an event handled here, a step of the work):
+    // a window whose operations change another one, as a modal window's
+    // change the main window behind it, has that one shown at once.
+    std::function<void()> on_mirrored;
 
 private:
     void handled(ui::Control&) override;
@@ -110,6 +117,11 @@ private:
     void restack();
     void userFocused(ui::Control&);
     bool command(int id, int code, HWND from);
+    void dropped(HDROP);
+    // The model's long work, a step at a time, with the user's events and
+    // painting between the steps.
+    void scheduleWork();
+    void workStep();
 
     ui::Window& m_window;
     HWND m_host;
@@ -135,6 +147,8 @@ private:
     bool m_mirroring = false;
     bool m_hidden_reported = false;
     bool m_pressed_on_background = false;
+    bool m_takes_drops = false;
+    bool m_work_scheduled = false;
 };
 
 }

@@ -1,6 +1,8 @@
 #include "ui/Button.h"
 #include "ui/Window.h"
 #include "win32/Accelerators.h"
+#include "win32/CommandLine.h"
+#include "win32/ConsoleOutput.h"
 #include "win32/PixelScale.h"
 #include "win32/TextMapping.h"
 
@@ -8,6 +10,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // The pieces of the Win32 binding that turn the model's texts and twips
 // into what Win32 takes; the session test drives the rest on real controls.
@@ -66,6 +69,70 @@ TEST(PixelScale, RoundsEdgesSoNeighboursMeetAtAnyDpi)
     EXPECT_EQ(PixelScale(96).size(11010, 8430).cy, 562);
     EXPECT_EQ(PixelScale(144).size(11010, 8430).cx, 1101);
     EXPECT_EQ(PixelScale(144).size(11010, 8430).cy, 843);
+}
+
+// trevalo.exe reads its command line as the Linux program does: help and
+// the version by either spelling, --disc for the command line without a
+// window wherever it stands, one folder for the window, and nothing else.
+TEST(CommandLine, ReadsWhatTheLinuxProgramReads)
+{
+    using Action = CommandLine::Action;
+    const struct {
+        std::vector<std::string> args;
+        Action action;
+        std::string folder;
+        std::string refusal;
+    } cases[] = {
+        { {}, Action::Window, "", "" },
+        { { "D:\\Discs\\Film \xC3\xA9t\xC3\xA9" }, Action::Window, "D:\\Discs\\Film \xC3\xA9t\xC3\xA9", "" },
+        { { "--help" }, Action::Help, "", "" },
+        { { "-h" }, Action::Help, "", "" },
+        { { "/?" }, Action::Help, "", "" },
+        { { "D:\\Disc", "--version" }, Action::Version, "", "" },
+        { { "-v" }, Action::Version, "", "" },
+        { { "--disc", "D:\\Disc", "--target", "VTSM 1 Root Menu" }, Action::Disc, "", "" },
+        { { "--target", "Title 1", "--disc=D:\\Disc" }, Action::Disc, "", "" },
+        { { "--no-such-option" }, Action::Refused, "", "Unknown option 'no-such-option'." },
+        { { "-x" }, Action::Refused, "", "Unknown option 'x'." },
+        { { "A", "B" }, Action::Refused, "", "One folder at most: A, B" },
+    };
+    for (const auto& c : cases) {
+        std::string line;
+        for (const std::string& arg : c.args)
+            line += arg + " ";
+        SCOPED_TRACE(line);
+        const CommandLine::Asked asked = CommandLine::read(c.args);
+        EXPECT_EQ(asked.action, c.action);
+        EXPECT_EQ(asked.folder, c.folder);
+        EXPECT_EQ(asked.refusal, c.refusal);
+    }
+    const std::string help = CommandLine::help();
+    for (const char* listed : { "Usage: trevalo.exe [options] [folder]", "  --disc PATH", "  --target NAME", "  -h, --help",
+             "  -v, --version", "  folder " })
+        EXPECT_NE(help.find(listed), std::string::npos) << listed;
+    EXPECT_EQ(CommandLine::version(), "Trevalo " TREVALO_VERSION "\n");
+}
+
+// Text reaches the console one whole character at a time: a character cut
+// between two writes waits for its last bytes.
+TEST(ConsoleOutput, KeepsBackACharacterSplitBetweenWrites)
+{
+    const struct {
+        std::string text;
+        std::size_t whole;
+    } cases[] = {
+        { "", 0 },
+        { "abc\n", 4 },
+        { "caf\xC3\xA9", 5 },
+        { "caf\xC3", 3 },
+        { "\xE2\x86\x92", 3 },
+        { "a\xE2\x86", 1 },
+        { "a\xE2", 1 },
+        { "\xF0\x9F\x93\x80!", 5 },
+        { "\xF0\x9F\x93", 0 },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ConsoleOutput::wholeCharacters(c.text), c.whole) << c.text;
 }
 
 }
