@@ -24,8 +24,10 @@ void Form1::describeForKeyboardAndScreenReaders()
     About.setShortcut("F1");
     mnuReset.setShortcut("Ctrl+R");
     mnuOpenDisc.setShortcut("Ctrl+O");
+    mnuDiscWindow.setShortcut("Ctrl+D");
 
-    mnuDisc.setMnemonic('D');
+    // Every letter of "Disc" is another control's already; the menu opens
+    // from the menu bar's key (F10, Alt), and its entries have keys of their own.
     mnuOpenDisc.setMnemonic('O');
     mnuDiscWindow.setMnemonic('W');
     mnuReset.setMnemonic('R');

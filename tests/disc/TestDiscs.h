@@ -48,10 +48,18 @@ inline std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path)
     return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
 }
 
-// A folder of its own under the build tree, emptied first.
+// A folder of its own under the build tree, emptied first. Each test has
+// its own, since ctest runs tests side by side.
 inline std::filesystem::path scratchFolder(const std::string& name)
 {
-    const std::filesystem::path folder = std::filesystem::path(TREVALO_TEST_SCRATCH_DIR) / name;
+    std::string test = "outside-a-test";
+    if (const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info())
+        test = std::string(info->test_suite_name()) + "." + info->name();
+    for (char& c : test) {
+        if (c == '/')
+            c = '_';
+    }
+    const std::filesystem::path folder = std::filesystem::path(TREVALO_TEST_SCRATCH_DIR) / test / name;
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;
