@@ -122,7 +122,7 @@ TEST(Win32Menus, AnEntryHoldingOthersIsADropDownOfThemWithTheirKeys)
     Win32Form1 main;
     ASSERT_NE(main.bar(), nullptr);
     ASSERT_EQ(GetMenuItemCount(main.bar()), 4);
-    const std::wstring top[] = { L"&Disc", L"&Reset", L"&Log", L"&About" };
+    const std::wstring top[] = { L"Disc", L"&Reset", L"&Log", L"&About" };
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(menuText(main.bar(), i), top[i]);
         // Only Disc holds entries; the others run when chosen.
@@ -134,7 +134,7 @@ TEST(Win32Menus, AnEntryHoldingOthersIsADropDownOfThemWithTheirKeys)
     ASSERT_NE(disc, nullptr);
     ASSERT_EQ(GetMenuItemCount(disc), 2);
     EXPECT_EQ(menuText(disc, 0), L"&Open disc...\tCtrl+O");
-    EXPECT_EQ(menuText(disc, 1), L"Disc &window");
+    EXPECT_EQ(menuText(disc, 1), L"Disc &window\tCtrl+D");
     EXPECT_EQ(GetMenuItemID(disc, 0), UINT(idOf(main.form.window(), main.form.mnuOpenDisc)));
     EXPECT_EQ(GetMenuItemID(disc, 1), UINT(idOf(main.form.window(), main.form.mnuDiscWindow)));
     EXPECT_TRUE(menuEnabled(disc, 0));
@@ -152,11 +152,11 @@ TEST(Win32Menus, ItemsFollowTheModelsEnabledAndVisible)
         std::vector<std::wstring> items;
         std::vector<bool> enabled_items;
     } states[] = {
-        { &form.mnuDiscWindow, true, true, { L"&Open disc...\tCtrl+O", L"Disc &window" }, { true, true } },
-        { &form.mnuDiscWindow, false, true, { L"&Open disc...\tCtrl+O", L"Disc &window" }, { true, false } },
-        { &form.mnuOpenDisc, false, true, { L"&Open disc...\tCtrl+O", L"Disc &window" }, { false, false } },
-        { &form.mnuOpenDisc, true, false, { L"Disc &window" }, { false } },
-        { &form.mnuOpenDisc, true, true, { L"&Open disc...\tCtrl+O", L"Disc &window" }, { true, false } },
+        { &form.mnuDiscWindow, true, true, { L"&Open disc...\tCtrl+O", L"Disc &window\tCtrl+D" }, { true, true } },
+        { &form.mnuDiscWindow, false, true, { L"&Open disc...\tCtrl+O", L"Disc &window\tCtrl+D" }, { true, false } },
+        { &form.mnuOpenDisc, false, true, { L"&Open disc...\tCtrl+O", L"Disc &window\tCtrl+D" }, { false, false } },
+        { &form.mnuOpenDisc, true, false, { L"Disc &window\tCtrl+D" }, { false } },
+        { &form.mnuOpenDisc, true, true, { L"&Open disc...\tCtrl+O", L"Disc &window\tCtrl+D" }, { true, false } },
     };
     for (const auto& state : states) {
         SCOPED_TRACE(state.entry->name() + (state.enabled ? " enabled" : " disabled")
