@@ -55,4 +55,31 @@ void MenuBar::mirror()
         DrawMenuBar(m_host);
 }
 
+bool MenuBar::translateKey(const MSG& message)
+{
+    if (!m_bar)
+        return false;
+    const bool menu_key = message.wParam == VK_MENU || message.wParam == VK_F10;
+    constexpr LPARAM repeated = LPARAM(1) << 30;
+    switch (message.message) {
+    case WM_SYSKEYDOWN:
+        // A held key repeats; any other key makes it a combination.
+        if (!(message.lParam & repeated))
+            m_key_alone = menu_key && (GetKeyState(VK_SHIFT) & 0x8000) == 0;
+        return false;
+    case WM_KEYDOWN:
+        m_key_alone = false;
+        return false;
+    case WM_SYSKEYUP:
+    case WM_KEYUP:
+        if (!menu_key || !m_key_alone)
+            return false;
+        m_key_alone = false;
+        PostMessageW(m_host, WM_SYSCOMMAND, SC_KEYMENU, 0);
+        return true;
+    default:
+        return false;
+    }
+}
+
 }

@@ -22,12 +22,20 @@ public:
     HMENU handle() const { return m_bar; }
     // After a menu entry changed: the bar shows every entry as it is now.
     void mirror();
+    // Alt or F10 pressed and let go alone brings the keyboard to the bar
+    // from whatever control has the focus; a key message of the window's,
+    // before it is dispatched. True when it took the message. (Under Wine
+    // a list takes every system key for itself, so the control's default
+    // handling would never get there.)
+    bool translateKey(const MSG&);
 
 private:
     const ui::Window& m_window;
     HWND m_host;
     const ui::MirrorTracker& m_tracker;
     HMENU m_bar = nullptr;
+    // Alt or F10 is down with no other key since.
+    bool m_key_alone = false;
 };
 
 }

@@ -67,6 +67,7 @@ public:
     // `result` as the answer.
     bool handle(UINT message, WPARAM, LPARAM, LRESULT& result);
     bool translateAccelerator(MSG& message) { return m_shortcuts.translate(m_host, message); }
+    bool translateMenuKey(const MSG& message) { return m_menu_bar.translateKey(message); }
     bool translateTab(const MSG&);
     // A character typed on a control, offered to its adapter before the
     // control's own window procedure (a list picks by it as the Qt window's

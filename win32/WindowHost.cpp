@@ -111,7 +111,7 @@ bool WindowHost::preTranslate(MSG& message)
     if (!m_hwnd || !m_binding)
         return false;
     m_binding->watch(message);
-    if (m_binding->translateAccelerator(message) || m_binding->translateTab(message)
+    if (m_binding->translateMenuKey(message) || m_binding->translateAccelerator(message) || m_binding->translateTab(message)
         || m_binding->translateCharacter(message))
         return true;
     return IsDialogMessageW(m_hwnd, &message);

@@ -29,9 +29,10 @@ public:
 
     // The host of a top-level window of ours, or null.
     static WindowHost* of(HWND);
-    // Before a message of this window is dispatched: the window's
-    // shortcuts, Tab, a character typed on a list, then the dialog keys
-    // (arrows, Enter, Escape, Alt+letter). True when one of them took it.
+    // Before a message of this window is dispatched: Alt or F10 alone for
+    // the menu bar, the window's shortcuts, Tab, a character typed on a
+    // list, then the dialog keys (arrows, Enter, Escape, Alt+letter). True
+    // when one of them took it.
     bool preTranslate(MSG&);
 
 protected:

@@ -25,6 +25,7 @@
 #include <shlobj.h>
 
 #include <functional>
+#include <tuple>
 #include <optional>
 #include <string>
 #include <vector>
@@ -200,6 +201,43 @@ TEST(Win32Menus, ChoosingOpenDiscAsksForAFolderAndOneThatIsNoDiscChangesNothing)
     main.host.binding().mirror();
     SendMessageW(main.host.hwnd(), WM_COMMAND, open, 0);
     EXPECT_EQ(main.folders.asked.size(), 1u);
+}
+
+// Alt or F10 pressed and let go alone asks the window for its menu bar,
+// whichever control the keys went to; with another key between, they were a
+// combination (Alt+S ticks Set streams) and the bar stays.
+TEST(Win32Menus, AltOrF10AloneBringTheKeyboardToTheMenuBar)
+{
+    Win32Form1 main;
+    HWND list = main.host.binding().windowFor(main.form.cboGPRM);
+    ASSERT_NE(list, nullptr);
+    constexpr LPARAM repeat = LPARAM(1) << 30;
+    const struct {
+        const char* keys;
+        std::vector<std::tuple<UINT, WPARAM, LPARAM>> messages;
+        bool menu;
+    } cases[] = {
+        { "Alt", { { WM_SYSKEYDOWN, VK_MENU, 0 }, { WM_SYSKEYUP, VK_MENU, 0 } }, true },
+        { "F10", { { WM_SYSKEYDOWN, VK_F10, 0 }, { WM_SYSKEYUP, VK_F10, 0 } }, true },
+        { "Alt held", { { WM_SYSKEYDOWN, VK_MENU, 0 }, { WM_SYSKEYDOWN, VK_MENU, repeat }, { WM_SYSKEYUP, VK_MENU, 0 } }, true },
+        { "Alt+S", { { WM_SYSKEYDOWN, VK_MENU, 0 }, { WM_SYSKEYDOWN, 'S', 0 }, { WM_SYSKEYUP, 'S', 0 }, { WM_SYSKEYUP, VK_MENU, 0 } },
+            false },
+        { "Alt+Down", { { WM_SYSKEYDOWN, VK_MENU, 0 }, { WM_SYSKEYDOWN, VK_DOWN, 0 }, { WM_SYSKEYUP, VK_MENU, 0 } }, false },
+        { "a key, then Alt up", { { WM_KEYDOWN, 'A', 0 }, { WM_SYSKEYUP, VK_MENU, 0 } }, false },
+        { "Tab", { { WM_KEYDOWN, VK_TAB, 0 }, { WM_KEYUP, VK_TAB, 0 } }, false },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        bool last_taken = false;
+        for (const auto& [message, key, flags] : c.messages) {
+            MSG msg { list, message, key, flags | 1, 0, {} };
+            last_taken = main.host.binding().translateMenuKey(msg);
+        }
+        EXPECT_EQ(last_taken, c.menu) << "the last key up is the menu's";
+        MSG posted {};
+        const bool asked = PeekMessageW(&posted, main.host.hwnd(), WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE);
+        EXPECT_EQ(asked && (posted.wParam & 0xFFF0) == SC_KEYMENU, c.menu);
+    }
 }
 
 // A drop as the shell delivers it: an HDROP of wide paths.

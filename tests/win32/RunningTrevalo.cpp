@@ -6,6 +6,7 @@
 #include "win32/ControlIds.h"
 #include "windows/Note.h"
 #include "windows/frmAbout.h"
+#include "windows/frmDisc.h"
 #include "windows/frmLog.h"
 
 #include <gtest/gtest.h>
@@ -30,10 +31,13 @@ struct Models {
     frmLog log { LogSource {}, clipboard };
     frmAbout about;
     Note note;
+    // The disc window's controls are the same whatever its disc.
+    disc::Disc no_disc;
+    frmDisc disc { no_disc, main, nullptr };
 
     ui::Window* window(std::string_view form)
     {
-        for (ui::Window* each : { &main.window(), &log.window(), &about.window(), &note.window() }) {
+        for (ui::Window* each : { &main.window(), &log.window(), &about.window(), &note.window(), &disc.window() }) {
             if (each->name() == form)
                 return each;
         }
@@ -58,18 +62,6 @@ int idOf(std::string_view form, std::string_view name)
     return win32::ControlIds::forOrder(ui::MirrorTracker(*window).order(*control));
 }
 
-std::wstring windowsPath(std::wstring path)
-{
-    // Wine shows the build machine's files on drive Z:.
-    if (!path.empty() && path[0] == L'/')
-        path = L"Z:" + path;
-    for (wchar_t& c : path) {
-        if (c == L'/')
-            c = L'\\';
-    }
-    return path;
-}
-
 std::wstring classOf(HWND hwnd)
 {
     wchar_t name[64] = {};
@@ -82,6 +74,9 @@ struct Search {
     const wchar_t* window_class;
     const std::wstring* title;
     HWND found;
+    // Only a window no other window owns (the main window, not the
+    // secondary windows of the same class).
+    bool unowned = false;
 };
 
 BOOL CALLBACK visit(HWND hwnd, LPARAM context)
@@ -93,13 +88,15 @@ BOOL CALLBACK visit(HWND hwnd, LPARAM context)
         return TRUE;
     if (search.title && RunningTrevalo::text(hwnd) != *search.title)
         return TRUE;
+    if (search.unowned && GetWindow(hwnd, GW_OWNER))
+        return TRUE;
     search.found = hwnd;
     return FALSE;
 }
 
-HWND findWindow(DWORD process, const wchar_t* window_class, const std::wstring* title)
+HWND findWindow(DWORD process, const wchar_t* window_class, const std::wstring* title, bool unowned = false)
 {
-    Search search { process, window_class, title, nullptr };
+    Search search { process, window_class, title, nullptr, unowned };
     EnumWindows(visit, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -119,10 +116,24 @@ BOOL CALLBACK longestStatic(HWND hwnd, LPARAM context)
 
 }
 
-RunningTrevalo::RunningTrevalo(const std::wstring& program)
+std::wstring RunningTrevalo::windowsPath(std::wstring path)
+{
+    // Wine shows the build machine's files on drive Z:.
+    if (!path.empty() && path[0] == L'/')
+        path = L"Z:" + path;
+    for (wchar_t& c : path) {
+        if (c == L'/')
+            c = L'\\';
+    }
+    return path;
+}
+
+RunningTrevalo::RunningTrevalo(const std::wstring& program, const std::vector<std::wstring>& arguments)
 {
     m_clipboard_owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     std::wstring command = L"\"" + windowsPath(program) + L"\"";
+    for (const std::wstring& argument : arguments)
+        command += L" \"" + argument + L"\"";
     STARTUPINFOW startup {};
     startup.cb = sizeof startup;
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process)) {
@@ -131,7 +142,7 @@ RunningTrevalo::RunningTrevalo(const std::wstring& program)
     }
     WaitForInputIdle(m_process.hProcess, patience_ms);
     for (DWORD waited = 0; !m_main && waited < patience_ms; waited += poll_ms) {
-        m_main = findWindow(m_process.dwProcessId, L"TrevaloWindow", nullptr);
+        m_main = findWindow(m_process.dwProcessId, L"TrevaloWindow", nullptr, true);
         if (!m_main)
             Sleep(poll_ms);
     }
@@ -519,6 +530,80 @@ std::optional<DWORD> RunningTrevalo::close()
     DWORD code = 0;
     GetExitCodeProcess(m_process.hProcess, &code);
     return code;
+}
+
+bool RunningTrevalo::waitUntil(const std::function<bool()>& done)
+{
+    for (DWORD waited = 0; waited < patience_ms; waited += poll_ms) {
+        if (done())
+            return true;
+        Sleep(poll_ms);
+    }
+    return done();
+}
+
+std::string RunningTrevalo::focusedIn(HWND window, std::string_view form) const
+{
+    GUITHREADINFO gui {};
+    gui.cbSize = sizeof gui;
+    if (!GetGUIThreadInfo(m_process.dwThreadId, &gui) || !gui.hwndFocus || GetParent(gui.hwndFocus) != window)
+        return {};
+    const std::size_t order = win32::ControlIds::orderOf(GetDlgCtrlID(gui.hwndFocus));
+    const ui::Window* model = models().window(form);
+    if (!model)
+        return {};
+    const std::vector<ui::Control*>& controls = model->controls();
+    return order < controls.size() ? controls[order]->name() : std::string();
+}
+
+bool RunningTrevalo::tabTo(HWND window, std::string_view form, std::string_view name)
+{
+    for (int i = 0; i < 40 && focusedIn(window, form) != name; ++i) {
+        const std::string before = focusedIn(window, form);
+        press(window, VK_TAB);
+        waitUntil([&] { return focusedIn(window, form) != before; });
+    }
+    return focusedIn(window, form) == name;
+}
+
+namespace {
+
+BOOL CALLBACK firstEdit(HWND hwnd, LPARAM context)
+{
+    auto& found = *reinterpret_cast<HWND*>(context);
+    if (classOf(hwnd) == L"Edit" && IsWindowVisible(hwnd)) {
+        found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}
+
+void RunningTrevalo::pickFolder(const std::wstring& title, const std::wstring& folder)
+{
+    HWND picker = waitForWindow(L"#32770", title);
+    if (!picker) {
+        ADD_FAILURE() << "no folder picker showed";
+        return;
+    }
+    HWND name = nullptr;
+    waitUntil([&] {
+        EnumChildWindows(picker, firstEdit, reinterpret_cast<LPARAM>(&name));
+        return name != nullptr;
+    });
+    if (!name) {
+        ADD_FAILURE() << "the folder picker has no box for a name";
+        return;
+    }
+    const std::wstring path = windowsPath(folder);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(name, WM_SETTEXT, 0, LPARAM(path.c_str()), SMTO_NORMAL, patience_ms, &ignored);
+    const UINT scan = MapVirtualKeyW(VK_RETURN, MAPVK_VK_TO_VSC);
+    PostMessageW(name, WM_KEYDOWN, VK_RETURN, LPARAM(1 | (scan << 16)));
+    PostMessageW(name, WM_KEYUP, VK_RETURN, LPARAM(1 | (scan << 16) | (3u << 30)));
+    if (!waitUntilClosed(picker))
+        ADD_FAILURE() << "the folder picker did not close";
 }
 
 }

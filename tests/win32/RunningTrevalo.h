@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace trevalo::testing {
 
@@ -20,14 +22,16 @@ namespace trevalo::testing {
 // for, so a hang fails the test instead of stopping it.
 class RunningTrevalo {
 public:
-    explicit RunningTrevalo(const std::wstring& program);
+    // The program with its command line's arguments (a folder, say, which
+    // may be a path of the build machine's: Wine shows those on Z:).
+    explicit RunningTrevalo(const std::wstring& program, const std::vector<std::wstring>& arguments = {});
     ~RunningTrevalo();
     RunningTrevalo(const RunningTrevalo&) = delete;
     RunningTrevalo& operator=(const RunningTrevalo&) = delete;
 
     HWND mainWindow() const { return m_main; }
     // The main window's control, or a secondary window's by its model's
-    // name (frmLog, frmAbout, Note).
+    // name (frmLog, frmAbout, Note, frmDisc).
     HWND control(std::string_view name) const;
     HWND control(HWND window, std::string_view form, std::string_view name) const;
 
@@ -102,8 +106,23 @@ public:
     // Returns once the program has handled what it was sent before.
     void sync() const;
 
-private:
+    // A window of the program by its class and title, once it shows.
     HWND waitForWindow(const wchar_t* window_class, const std::wstring& title) const;
+    // Waits until `done` holds; false after the usual patience.
+    static bool waitUntil(const std::function<bool()>& done);
+    // The model's name of the control of `window` (a `form`) that has the
+    // keyboard focus, or empty.
+    std::string focusedIn(HWND window, std::string_view form) const;
+    // Tab in `window` until `name` has the focus; false if it never does.
+    bool tabTo(HWND window, std::string_view form, std::string_view name);
+    // In the system's folder picker titled `title`: types the folder's
+    // path and presses Enter, as the user does.
+    void pickFolder(const std::wstring& title, const std::wstring& folder);
+
+    // A path of the build machine as the program sees it under Wine.
+    static std::wstring windowsPath(std::wstring path);
+
+private:
     Box answerBox(int answer);
 
     HWND tooltipShowing() const;
