@@ -3,11 +3,12 @@
 # scratch root with dpkg -x and runs the program installed there, with Qt
 # taken from the system as on a user's machine.
 #
-#     PackageTest.sh CPACK BUILD_DIR SCRATCH_DIR VERSION ICON_DIR
+#     PackageTest.sh CPACK BUILD_DIR SCRATCH_DIR VERSION ICON_DIR DISCS_DIR
 #
-# ICON_DIR holds the PNG icons rendered in the build tree.
+# ICON_DIR holds the PNG icons rendered in the build tree, DISCS_DIR the
+# authored test discs.
 set -euo pipefail
-cpack=$1 build=$2 scratch=$3 version=$4 icons=$5
+cpack=$1 build=$2 scratch=$3 version=$4 icons=$5 discs=$6
 sizes="16 24 32 48 64 128 256"
 
 checks=0
@@ -125,16 +126,20 @@ pass
 
 for option in --help -h; do
     out=$(run "$bin" "$option") || fail "$option exited with $?"
-    [ "$(head -n 1 <<<"$out")" = "Usage: $bin [options]" ] || fail "$option begins: $(head -n 1 <<<"$out")"
+    [ "$(head -n 1 <<<"$out")" = "Usage: $bin [options] [folder]" ] || fail "$option begins: $(head -n 1 <<<"$out")"
     grep -q 'DVD navigation commands' <<<"$out" || fail "$option has no description"
     grep -qE -- '--version +Displays version information' <<<"$out" || fail "$option lists no --version"
     grep -qE -- '--help +Displays help' <<<"$out" || fail "$option lists no --help"
+    grep -qE -- '^  folder +A DVD-Video folder' <<<"$out" || fail "$option lists no folder argument"
+    grep -qE -- '^  --disc PATH ' <<<"$out" || fail "$option lists no command line without a window"
 done
 pass
 
 # Every option --help lists is answered without a display, each with text
-# on standard output and status 0; --help-all adds Qt's own options.
-options=$(run "$bin" --help | sed -n 's/^  \(-[^ ,]*\(, -[^ ,]*\)*\) .*/\1/p' | tr -d ',')
+# on standard output and status 0; --help-all adds Qt's own options. (The
+# options of the command line without a window are listed above them and
+# checked below.)
+options=$(run "$bin" --help | sed -n '/^Options:/,/^$/p' | sed -n 's/^  \(-[^ ,]*\(, -[^ ,]*\)*\) .*/\1/p' | tr -d ',')
 [ "$(wc -w <<<"$options")" -ge 5 ] || fail "--help lists only: $options"
 for option in $options; do
     set +e
@@ -145,9 +150,31 @@ for option in $options; do
     [ -n "$out" ] || fail "$option printed nothing"
 done
 out=$(run "$bin" --help-all)
-[ "$(head -n 1 <<<"$out")" = "Usage: $bin [options]" ] || fail "--help-all begins: $(head -n 1 <<<"$out")"
+[ "$(head -n 1 <<<"$out")" = "Usage: $bin [options] [folder]" ] || fail "--help-all begins: $(head -n 1 <<<"$out")"
 grep -qE -- '--help-all +Displays help' <<<"$out" || fail "--help-all lists no --help-all"
 grep -qE -- '--platform <platformName' <<<"$out" || fail "--help-all lists no Qt option"
+pass
+
+# The command line without a window works without a display: each of its
+# options, given alone, is refused as incomplete with status 2 and a
+# pointer to --help, not an abort; a whole one traces a test disc and
+# prints the blocks, with status 0 when the replay verifies them.
+disc_options=$(run "$bin" --help | sed -n '/^Without a window/,/^Options:/p' | grep -oE -- '--[a-z]+' | sort -u)
+[ "$(wc -w <<<"$disc_options")" -ge 10 ] || fail "--help lists only these options without a window: $disc_options"
+for option in $disc_options; do
+    set +e
+    err=$(run timeout 10 "$bin" --disc "$discs/firstplay_menus" "$option" 2>&1 >/dev/null)
+    status=$?
+    set -e
+    [ "$status" -eq 2 ] || fail "--disc ... $option without a display gave exit status $status: $err"
+    grep -qF -- "Try 'trevalo --help'" <<<"$err" || fail "--disc ... $option does not point to --help: $err"
+done
+set +e
+out=$(run timeout 60 "$bin" --disc "$discs/firstplay_menus" --target "Title 2" --guard auto --buttons 2 2>"$scratch/disc.err")
+status=$?
+set -e
+[ "$status" -eq 0 ] || fail "the command line without a window gave status $status: $(cat "$scratch/disc.err")"
+grep -qF '{30 02 00 00 00 02 00 00}' <<<"$out" || fail "no First Play jump to title 2 among: $out"
 pass
 
 # An unknown option is refused with the parser's message, a pointer to
@@ -171,9 +198,19 @@ for platform in offscreen none; do
 done
 pass
 
+# A second folder is refused as an unknown option is.
+set +e
+err=$(run timeout 10 "$bin" "$discs/firstplay_menus" "$discs/two_titlesets" 2>&1 >/dev/null)
+status=$?
+set -e
+[ "$status" -eq 1 ] || fail "two folders gave exit status $status: $err"
+grep -q "One folder at most" <<<"$err" || fail "two folders were refused with: $err"
+pass
+
 # Started, the program comes up and keeps running until it is stopped: the
 # timeout ends it (status 124) rather than a crash or an early exit. Qt's own
-# -platform option works, and a stray argument changes nothing.
+# -platform option works, and a folder that is no disc gets the reader's
+# message, over the window, which stays.
 started() {
     set +e
     run timeout 2 "$@" >"$scratch/run.log" 2>&1
@@ -184,5 +221,28 @@ started() {
 started env QT_QPA_PLATFORM=offscreen "$bin"
 started "$bin" -platform offscreen VIDEO_TS.IFO
 pass
+
+# On a display, a folder on the command line opens once the window shows:
+# a disc in the disc window (720 x 520 pixels), anything else in the
+# reader's message box, titled Disc as well.
+if command -v xvfb-run >/dev/null 2>&1 && command -v xwininfo >/dev/null 2>&1; then
+    opened() {
+        run xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+            "$1" "$2" & program=$!
+            for _ in $(seq 50); do
+                sleep 0.2
+                found=$(xwininfo -root -tree | grep -E "^ +0x[0-9a-f]+ \"Disc\": \(" | head -n 1)
+                [ -n "$found" ] && break
+            done
+            kill $program
+            echo "$found"' opened "$bin" "$1"
+    }
+    window=$(opened "$discs/firstplay_menus")
+    grep -qE ' 720x520\+' <<<"$window" || fail "the disc did not open in the disc window: $window"
+    window=$(opened "$scratch")
+    [ -n "$window" ] || fail "a folder that is no disc brought no message"
+    grep -qE ' 720x520\+' <<<"$window" && fail "a folder that is no disc opened the disc window"
+    pass
+fi
 
 echo "$checks passed, 0 failed"
