@@ -13,7 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace trevalo::testing {
 namespace {
@@ -51,6 +53,115 @@ protected:
 
     std::optional<RunningTrevalo> trevalo;
 };
+
+// trevalo.exe run as a console program would run it, its standard output
+// and error redirected to pipes: what it wrote, byte for byte, and its exit
+// status.
+struct Ran {
+    DWORD status = 0;
+    std::string out;
+    std::string err;
+};
+
+std::string drain(HANDLE pipe)
+{
+    std::string text;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        text.append(buffer, got);
+    return text;
+}
+
+Ran run(const std::vector<std::wstring>& arguments)
+{
+    std::wstring command = L"\"" + RunningTrevalo::windowsPath(program) + L"\"";
+    for (const std::wstring& argument : arguments)
+        command += L" \"" + argument + L"\"";
+    SECURITY_ATTRIBUTES inherit { sizeof inherit, nullptr, TRUE };
+    HANDLE out_read = nullptr, out_write = nullptr, err_read = nullptr, err_write = nullptr;
+    CreatePipe(&out_read, &out_write, &inherit, 0);
+    CreatePipe(&err_read, &err_write, &inherit, 0);
+    SetHandleInformation(out_read, HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(err_read, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = out_write;
+    startup.hStdError = err_write;
+    PROCESS_INFORMATION process {};
+    Ran ran;
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+        ADD_FAILURE() << "cannot start trevalo.exe: error " << GetLastError();
+        return ran;
+    }
+    CloseHandle(out_write);
+    CloseHandle(err_write);
+    // The error output is small; read it after the output has ended.
+    ran.out = drain(out_read);
+    ran.err = drain(err_read);
+    if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "trevalo.exe did not end";
+        TerminateProcess(process.hProcess, 1);
+    }
+    GetExitCodeProcess(process.hProcess, &ran.status);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    CloseHandle(out_read);
+    CloseHandle(err_read);
+    return ran;
+}
+
+// The disc copied into a folder whose name is not ASCII.
+std::wstring copyOfDisc(const std::wstring& name)
+{
+    const std::wstring from = RunningTrevalo::windowsPath(disc) + L"\\VIDEO_TS\\";
+    const std::wstring to = RunningTrevalo::windowsPath(copy) + L"-" + name;
+    CreateDirectoryW(to.c_str(), nullptr);
+    CreateDirectoryW((to + L"\\VIDEO_TS").c_str(), nullptr);
+    WIN32_FIND_DATAW found {};
+    HANDLE search = FindFirstFileW((from + L"*").c_str(), &found);
+    while (search != INVALID_HANDLE_VALUE) {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            CopyFileW((from + found.cFileName).c_str(), (to + L"\\VIDEO_TS\\" + found.cFileName).c_str(), FALSE);
+        if (!FindNextFileW(search, &found)) {
+            FindClose(search);
+            break;
+        }
+    }
+    return to;
+}
+
+// trevalo.exe answers its command line as the Linux program does, on the
+// console or into a file or pipe: help, the version, a refusal, and the
+// command line without a window, whose text is UTF-8 whatever the names.
+TEST(Win32CommandLine, AnswersOnItsOutputAndRunsTheDiscWithoutAWindow)
+{
+    const Ran help = run({ L"--help" });
+    EXPECT_EQ(help.status, 0u);
+    EXPECT_EQ(help.out.rfind("Usage: trevalo.exe [options] [folder]\n", 0), 0u) << help.out;
+    EXPECT_NE(help.out.find("  --disc PATH "), std::string::npos);
+    EXPECT_EQ(run({ L"--version" }).out, "Trevalo " TREVALO_VERSION "\n");
+
+    const Ran refused = run({ L"--no-such-option" });
+    EXPECT_EQ(refused.status, 1u);
+    EXPECT_EQ(refused.err, "trevalo: Unknown option 'no-such-option'.\nTry 'trevalo --help' for more information.\n");
+    EXPECT_EQ(refused.out, "");
+
+    const Ran incomplete = run({ L"--disc", RunningTrevalo::windowsPath(disc) });
+    EXPECT_EQ(incomplete.status, 2u);
+    EXPECT_NE(incomplete.err.find("Try 'trevalo --help'"), std::string::npos) << incomplete.err;
+
+    const std::wstring folder = copyOfDisc(L"\u00E9t\u00E9 \u2192 \u65E5\u672C");
+    const Ran session = run({ L"--disc", folder, L"--target", L"Title 2", L"--guard", L"auto", L"--buttons", L"2" });
+    EXPECT_EQ(session.status, 0u) << session.err;
+    EXPECT_NE(session.out.find("{00 B1 00 04 00 00 00 03} {30 02 00 00 00 02 00 00} {00 00 00 00 00 00 00 00}"),
+        std::string::npos)
+        << session.out;
+    EXPECT_NE(session.out.find("Replay: The replay matches the disc's own chain."), std::string::npos);
+    EXPECT_NE(session.out.find("\xC3\xA9t\xC3\xA9 \xE2\x86\x92 \xE6\x97\xA5\xE6\x9C\xAC"), std::string::npos)
+        << "the folder's name in UTF-8: " << session.out.substr(0, session.out.find('\n'));
+}
 
 TEST_F(Win32DiscSession, AWholeDiscSessionByKeyboardWritesACopy)
 {
