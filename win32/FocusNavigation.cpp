@@ -74,9 +74,13 @@ void FocusNavigation::moveFocusTo(HWND target)
     if (!target)
         return;
     SetFocus(target);
-    // As the dialog manager does: a box Tab comes to has its text selected.
-    if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
-        SendMessageW(target, EM_SETSEL, 0, -1);
+    // As the dialog manager does: a box Tab comes to has its text selected,
+    // but with the caret at its start, so a long box (a PGC's details)
+    // still shows its beginning rather than scrolling to its end.
+    if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
+        SendMessageW(target, EM_SETSEL, WPARAM(GetWindowTextLengthW(target)), 0);
+        SendMessageW(target, EM_SCROLLCARET, 0, 0);
+    }
 }
 
 }

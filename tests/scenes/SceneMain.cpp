@@ -2,7 +2,11 @@
 // in a state worth a screenshot: `trevalo_scene imported`, or under a dark
 // palette `TREVALO_SCENE_PALETTE=dark trevalo_scene imported`. The state is
 // reached through the model's own operations, as a user would reach it.
-// The guide-* scenes are the steps of the README's worked session.
+// The guide-* scenes are the steps of the README's worked session. The
+// disc scenes show the disc window over the main window, on a disc folder
+// given after the scene's name: `trevalo_scene disc build/tests/discs/firstplay_menus`
+// (traced to Title 2 and imported), `disc-choice` (the trace waiting for a
+// button at the disc's menu).
 
 #include "qt/DarkPalette.h"
 #include "mainwindow/Form1.h"
@@ -10,6 +14,7 @@
 #include "qt/DialogHost.h"
 #include "qt/MainWindowHost.h"
 #include "windows/frmAbout.h"
+#include "windows/frmDisc.h"
 #include "windows/frmLog.h"
 
 #include <QApplication>
@@ -66,6 +71,24 @@ void guideImported(Form1& form, testing::FakeClipboard& clipboard)
     form.chkHighlight.click();
 }
 
+// The disc window on the disc's feature: picked from the PGC list, used as
+// the target, traced with the disc's menu waiting for a button, and, unless
+// the scene stops there, the button chosen and the registers imported.
+enum class Trace { WaitingForButton, Imported };
+
+void traceToTheFeature(Form1& form, frmDisc& disc, Trace trace)
+{
+    pick(form.cboGPRM, "4");
+    for (std::size_t i = 0; i < disc.cboPgc.items().size(); ++i) {
+        if (disc.cboPgc.items()[i].find("Title 2") != std::string::npos)
+            disc.cboPgc.pick(i);
+    }
+    disc.cmdUseTarget.click();
+    disc.cmdTrace.click();
+    if (trace == Trace::Imported && disc.cboChoice.items().size() > 1)
+        disc.cboChoice.pick(1);
+}
+
 // A trace that sets the guard register and highlights a button no menu
 // has: the notice line names the worse finding and counts the other.
 void importGuardTrace(Form1& form, testing::FakeClipboard& clipboard)
@@ -117,9 +140,14 @@ int main(int argc, char** argv)
         guideImported(form, clipboard);
         for (ui::Button* copy : { &form.cmdCopy, &form.cmdCopy2, &form.cmdCopy3 })
             copy->click();
+    } else if (scene == "disc" || scene == "disc-choice") {
+        if (argc < 3 || !form.openDisc(argv[2])) {
+            std::fprintf(stderr, "%s: give a disc folder after the scene's name\n", scene.c_str());
+            return 2;
+        }
     } else if (scene != "startup" && scene != "about") {
         std::fprintf(stderr, "scenes: startup, imported, dummy, copied, log, about, finding, "
-                             "guide-target, guide-imported, guide-copied\n");
+                             "guide-target, guide-imported, guide-copied, disc FOLDER, disc-choice FOLDER\n");
         return 2;
     }
 
@@ -128,8 +156,14 @@ int main(int argc, char** argv)
 
     std::unique_ptr<frmLog> log;
     std::unique_ptr<frmAbout> about;
+    std::unique_ptr<frmDisc> disc;
     std::unique_ptr<qt::DialogHost> dialog;
-    if (scene == "log") {
+    if (scene == "disc" || scene == "disc-choice") {
+        disc = std::make_unique<frmDisc>(*form.disc(), form, nullptr);
+        traceToTheFeature(form, *disc, scene == "disc" ? Trace::Imported : Trace::WaitingForButton);
+        host.binding().mirror();
+        dialog = std::make_unique<qt::DialogHost>(disc->window(), &host);
+    } else if (scene == "log") {
         log = std::make_unique<frmLog>(form.logSource(), clipboard);
         dialog = std::make_unique<qt::DialogHost>(log->window(), &host);
     } else if (scene == "about") {
@@ -139,7 +173,7 @@ int main(int argc, char** argv)
     if (dialog)
         QTimer::singleShot(0, dialog.get(), [&] { dialog->show(); });
     // `trevalo_scene startup cboPGC` opens that list's drop-down.
-    if (argc > 2) {
+    if (argc > 2 && !disc) {
         if (const ui::Control* list = form.window().find(argv[2])) {
             if (auto* combo = qobject_cast<QComboBox*>(host.binding().widgetFor(*list)))
                 QTimer::singleShot(300, combo, [combo] { combo->showPopup(); });

@@ -291,7 +291,12 @@ std::optional<RunningTrevalo::Box> RunningTrevalo::click(std::string_view name, 
 
 void RunningTrevalo::pick(std::string_view list, const std::wstring& item)
 {
-    HWND combo = control(list);
+    pick(m_main, "Form1", list, item);
+}
+
+void RunningTrevalo::pick(HWND window, std::string_view form, std::string_view list, const std::wstring& item)
+{
+    HWND combo = control(window, form, list);
     const LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(item.c_str()));
     if (index < 0) {
         ADD_FAILURE() << list << " has no item " << std::string(item.begin(), item.end());
@@ -303,9 +308,16 @@ void RunningTrevalo::pick(std::string_view list, const std::wstring& item)
     DWORD_PTR ignored = 0;
     SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
     SendMessageW(combo, CB_SETCURSEL, WPARAM(index), 0);
-    SendMessageTimeoutW(m_main, WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK), LPARAM(combo), SMTO_NORMAL, patience_ms, &ignored);
+    SendMessageTimeoutW(window, WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK), LPARAM(combo), SMTO_NORMAL, patience_ms, &ignored);
     SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
-    SendMessageTimeoutW(m_main, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(combo), SMTO_NORMAL, patience_ms, &ignored);
+    SendMessageTimeoutW(window, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(combo), SMTO_NORMAL, patience_ms, &ignored);
+}
+
+void RunningTrevalo::click(HWND window, std::string_view form, std::string_view button)
+{
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutW(control(window, form, button), BM_CLICK, 0, 0, SMTO_NORMAL, patience_ms, &ignored))
+        ADD_FAILURE() << "clicking " << button << " did not return (a box nobody expected?)";
 }
 
 std::optional<RunningTrevalo::Box> RunningTrevalo::choose(std::string_view entry, int answer)

@@ -54,6 +54,10 @@ public:
     // Picks `item` from a list the way the mouse does: the drop-down opens,
     // the item is chosen, the drop-down closes.
     void pick(std::string_view list, const std::wstring& item);
+    // The same in a secondary window (a `form`).
+    void pick(HWND window, std::string_view form, std::string_view list, const std::wstring& item);
+    // Clicks a button of a secondary window; returns once it was handled.
+    void click(HWND window, std::string_view form, std::string_view button);
     // Chooses a menu entry; like click().
     std::optional<Box> choose(std::string_view entry, int answer = 0);
     // Opens a secondary window with `open` (a menu entry or a button of the

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Takes a screenshot of trevalo.exe's main window under Wine, after an
 # import with the post settings on, at a given dpi, on a virtual display:
-#   tests/win32/screenshot.sh BUILD_DIR OUTPUT.png DPI
+#   tests/win32/screenshot.sh BUILD_DIR OUTPUT.png DPI [DISC [choice]]
 # The menu bar and client area are taken, as in the Qt window's screenshots.
+# With a disc folder, the disc window's client area instead, with the disc
+# traced to its feature and imported (with "choice", waiting for a button).
 # A dpi other than 96 gets a Wine prefix of its own (BUILD_DIR/wine-prefix-DPIdpi).
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -12,6 +14,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${TREVALO_IN_XVFB:-}" ]; then
     exec env TREVALO_IN_XVFB=1 xvfb-run -a -s "-screen 0 1600x1200x24" "$0" "$@"
 fi
+# What is left is for the scene program.
+shift 3
 if [ "$dpi" = 96 ]; then
     export WINEPREFIX=$build/wine-prefix
 else
@@ -25,7 +29,7 @@ wineserver -w
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkfifo "$work/go"
-"$here/wine-run.sh" "$build/tests/win32/trevalo_win32_scene.exe" "$build/trevalo.exe" <"$work/go" >"$work/ready" &
+"$here/wine-run.sh" "$build/tests/win32/trevalo_win32_scene.exe" "$build/trevalo.exe" "$@" <"$work/go" >"$work/ready" &
 scene=$!
 exec 3>"$work/go"
 for _ in $(seq 300); do
