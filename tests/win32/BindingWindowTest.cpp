@@ -8,6 +8,7 @@
 #include "support/FakePlatform.h"
 #include "ui/Button.h"
 #include "ui/Label.h"
+#include "ui/TextBox.h"
 #include "ui/Window.h"
 #include "win32/ControlIds.h"
 #include "win32/DialogHost.h"
@@ -238,6 +239,40 @@ TEST(Win32Menus, AltOrF10AloneBringTheKeyboardToTheMenuBar)
         const bool asked = PeekMessageW(&posted, main.host.hwnd(), WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE);
         EXPECT_EQ(asked && (posted.wParam & 0xFFF0) == SC_KEYMENU, c.menu);
     }
+}
+
+// Tab into a box selects its text, as the dialog manager does, but a long
+// box (a PGC's details) keeps showing its beginning: the caret goes to the
+// start of the selection, not its end.
+TEST(Win32Focus, TabIntoALongBoxSelectsItsTextAndShowsItsStart)
+{
+    ui::Window window { "frmBox", "Box", 4000, 1500 };
+    ui::Button cmdBefore { &window, "cmdBefore" };
+    cmdBefore.setCaption("Before");
+    cmdBefore.setPlace({ 120, 120, 1200, 375 });
+    ui::TextBox txtDetails { &window, "txtDetails" };
+    txtDetails.setLines(ui::Lines::Multi);
+    txtDetails.setScrollBars(ui::ScrollBars::Vertical);
+    txtDetails.setLocked(true);
+    txtDetails.setPlace({ 120, 600, 3700, 600 });
+    std::string text;
+    for (int line = 1; line <= 60; ++line)
+        text += "Line " + std::to_string(line) + "\r\n";
+    txtDetails.setText(text);
+    window.setFocusedControl(&cmdBefore);
+    win32::MainWindowHost host(window);
+    host.show(SW_SHOW);
+    HWND box = host.binding().windowFor(txtDetails);
+    ASSERT_TRUE(pumpUntil([&] { return GetFocus() == host.binding().windowFor(cmdBefore); }));
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+    PostMessageW(GetFocus(), WM_KEYUP, VK_TAB, 1 | (LPARAM(3) << 30));
+    ASSERT_TRUE(pumpUntil([&] { return GetFocus() == box; }));
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(box, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, DWORD(GetWindowTextLengthW(box)));
+    EXPECT_EQ(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0) << "the box scrolled to its end";
 }
 
 // A drop as the shell delivers it: an HDROP of wide paths.
