@@ -164,8 +164,7 @@ std::vector<PgcEntry> pgcEntries(const disc::Disc& disc)
 
 std::string discSummary(const disc::Disc& disc, const disc::DiscScan& scan)
 {
-    std::string text = "Folder: " + disc.folder.string();
-    text += line_end;
+    std::string text;
     const std::size_t titles = disc.manager.titles ? disc.manager.titles->titles.size() : 0;
     text += std::to_string(disc.title_sets.size()) + (disc.title_sets.size() == 1 ? " title set, " : " title sets, ")
         + std::to_string(titles) + (titles == 1 ? " title" : " titles");

@@ -79,7 +79,7 @@ frmDisc::frmDisc(const disc::Disc& disc, DiscSession& session, ui::FolderChooser
     txtSummary.setScrollBars(ui::ScrollBars::Vertical);
     txtSummary.setLocked(true);
     lblPgc.setCaption("PGC:");
-    lblPgc.setPlace({ 120, 1720, 600, 255 });
+    lblPgc.setPlace({ 120, 1740, 600, 255 });
     cboPgc.setPlace({ 720, 1680, 5400, 315 });
     cmdUseTarget.setCaption("Use as target");
     cmdUseTarget.setPlace({ 6240, 1660, 1800, 375 });
@@ -89,11 +89,13 @@ frmDisc::frmDisc(const disc::Disc& disc, DiscSession& session, ui::FolderChooser
     txtPgc.setScrollBars(ui::ScrollBars::Both);
     txtPgc.setLocked(true);
     lblLanguage.setCaption("Menu language:");
-    lblLanguage.setPlace({ 120, 5020, 1380, 255 });
+    lblLanguage.setPlace({ 120, 5040, 1380, 255 });
     cboLanguage.setPlace({ 1500, 4980, 900, 315 });
     cmdTrace.setCaption("Trace and import");
     cmdTrace.setPlace({ 2520, 4960, 1980, 375 });
-    lblChoice.setPlace({ 4620, 5020, 3120, 255 });
+    // A PGC's name and "waits for a button:" take two lines.
+    lblChoice.setPlace({ 4620, 4950, 3060, 435 });
+    lblChoice.setWordWrap(true);
     lblChoice.setVisible(false);
     cboChoice.setPlace({ 7740, 4980, 2940, 315 });
     cboChoice.setVisible(false);
