@@ -136,6 +136,31 @@ TEST(Win32Session, AnOpenListIsWideEnoughAndShowsSixteenItems)
     EXPECT_EQ(trevalo.close(), DWORD(0));
 }
 
+// Ctrl+O, the key of an item in the Disc menu's drop-down, opens the
+// system's folder picker; a folder that is no disc gets the reader's message
+// and the window stays as it was. (Wine keeps menus within their process,
+// so the menu's own state is held in the binding's own tests.)
+TEST(Win32Session, CtrlOOpensTheFolderPickerAndAFolderThatIsNoDiscChangesNothing)
+{
+    RunningTrevalo trevalo(program);
+    ASSERT_NE(trevalo.mainWindow(), nullptr);
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring empty = std::wstring(temp) + L"trevalo-no-disc-" + std::to_wstring(GetCurrentProcessId());
+    ASSERT_TRUE(CreateDirectoryW(empty.c_str(), nullptr));
+    const std::wstring before = trevalo.text("Text1");
+
+    trevalo.type({ VK_CONTROL, 'O' });
+    trevalo.pickFolder(L"Open a DVD-Video folder", empty);
+    HWND box = trevalo.waitForWindow(L"#32770", L"Disc");
+    ASSERT_NE(box, nullptr) << "no message for a folder that is no disc";
+    trevalo.press(box, VK_RETURN);
+    EXPECT_TRUE(trevalo.waitUntilClosed(box));
+    EXPECT_EQ(trevalo.text("Text1"), before);
+    RemoveDirectoryW(empty.c_str());
+    EXPECT_EQ(trevalo.close(), DWORD(0));
+}
+
 TEST(Win32Session, GuardTargetDummyImportSettingsCopiesLogUndoAndReset)
 {
     RunningTrevalo trevalo(program);
