@@ -113,9 +113,11 @@ clean:
 # Debian's MinGW-w64 into $(WINDOWS_DIR) and tested under Wine on a virtual
 # display. `make windows` makes $(WINDOWS_DIR)/trevalo.exe, one static
 # executable, and the zip users download; `make windows-test` runs the
-# model's tests and a whole session on the real controls under Wine. The
-# window icon comes from the icon's own drawing, by a tool of the native
-# build. Wine's prefix is kept in $(WINDOWS_DIR)/wine-prefix.
+# model's tests and whole sessions on the real controls under Wine, one of
+# them on a disc the native build authors and libdvdnav (a native test
+# program) then plays. The window icon comes from the icon's own drawing,
+# by a tool of the native build. Wine's prefix is kept in
+# $(WINDOWS_DIR)/wine-prefix.
 WINDOWS_DIR ?= build-windows
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine64 wine googletest xvfb xauth
 WINDOWS_ICON := $(WINDOWS_DIR)/trevalo.ico
@@ -128,7 +130,7 @@ windows-deps:
 	$(call install_missing,WINDOWS_PACKAGES,WINDOWS_ELSEWHERE)
 
 windows: windows-deps configure
-	@cmake --build $(BUILD_DIR) --target trevalo_windows_icon -j $(JOBS)
+	@cmake --build $(BUILD_DIR) --target trevalo_windows_icon trevalo_test_discs trevalo_dvdnav_play -j $(JOBS)
 	@mkdir -p $(WINDOWS_DIR)
 	@$(BUILD_DIR)/data/icons/trevalo_windows_icon $(WINDOWS_ICON)
 	@cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \

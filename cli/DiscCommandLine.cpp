@@ -275,7 +275,7 @@ int runDiscCommandLine(const std::vector<std::string>& args, std::ostream& out, 
     for (const std::string& note : trace.notes)
         out << "Note: " << note << "\n";
     const std::size_t before_import = messages.messages.size();
-    if (!form.importTrace(trace.commands)) {
+    if (!form.importTrace(trace.commands, options.buttons)) {
         err << "trevalo: the import was refused: " << lastMessage(messages, before_import);
         return 1;
     }
@@ -341,7 +341,6 @@ int runDiscCommandLine(const std::vector<std::string>& args, std::ostream& out, 
 
     // The replay, and what the checks find.
     vm::ReplayRequest request = form.replayRequest();
-    request.buttons = options.buttons;
     // A player of one language replays in that language; without one, in
     // every language the disc's menus have.
     if (!options.language.empty())

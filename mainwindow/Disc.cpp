@@ -49,6 +49,7 @@ bool Form1::openDisc(const std::string& folder, DiscWindow window)
     m_disc = std::move(read.disc);
     m_scan = disc::scanDisc(*m_disc);
     m_verdict.reset();
+    m_trace_buttons.clear();
     mnuDiscWindow.setEnabled(true);
     showUnusedRegisters();
     refreshChecks();
@@ -141,14 +142,17 @@ std::string Form1::useAsTarget(const vm::Target& target)
     return {};
 }
 
-bool Form1::importTrace(const std::string& commands)
+bool Form1::importTrace(const std::string& commands, const std::vector<int>& buttons)
 {
     if (cmdUndo.visible()) {
         m_messages.show("An import is already in place: Undo it first, then trace and import again.", "Import",
             ui::Buttons::Ok);
         return false;
     }
-    return importTraceCommands(commands);
+    if (!importTraceCommands(commands))
+        return false;
+    m_trace_buttons = buttons;
+    return true;
 }
 
 vm::ReplayRequest Form1::replayRequest() const
@@ -164,6 +168,7 @@ vm::ReplayRequest Form1::replayRequest() const
         = chkNone.value() == ui::Checked ? -1 : static_cast<int>(core::leadingNumber(cboGPRM.text()));
     request.deliberate.streams = chkStreams.value() == ui::Checked;
     request.deliberate.button = chkHighlight.value() == ui::Checked;
+    request.buttons = m_trace_buttons;
     return request;
 }
 

@@ -121,7 +121,7 @@ public:
     // What the disc window and the command line ask of the main window.
     std::optional<vm::Target> currentTarget() const override;
     std::string useAsTarget(const vm::Target& target) override;
-    bool importTrace(const std::string& commands) override;
+    bool importTrace(const std::string& commands, const std::vector<int>& buttons) override;
     vm::ReplayRequest replayRequest() const override;
     void setVerdict(std::optional<vm::Verdict> verdict) override;
 
@@ -352,6 +352,9 @@ private:
     std::optional<vm::Verdict> m_verdict;
     // The blocks the verdict judged; a verdict on other blocks is stale.
     vm::Blocks m_verdict_blocks;
+    // The buttons the imported trace pressed on the disc's own way to the
+    // target; the replay presses them again.
+    std::vector<int> m_trace_buttons;
 };
 
 }

@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace trevalo {
 
@@ -26,9 +27,11 @@ public:
     // else why not.
     virtual std::string useAsTarget(const vm::Target& target) = 0;
     // Imports a trace's register commands (possibly none) by Import's
-    // rules; true when the main window imported them.
-    virtual bool importTrace(const std::string& commands) = 0;
-    // The three blocks and what the author set on purpose, as they stand.
+    // rules, with the buttons the trace pressed on its way, which the
+    // replay presses again; true when the main window imported them.
+    virtual bool importTrace(const std::string& commands, const std::vector<int>& buttons) = 0;
+    // The three blocks, what the author set on purpose and the buttons the
+    // imported trace pressed, as they stand.
     virtual vm::ReplayRequest replayRequest() const = 0;
     // A replay's verdict for the findings line and the log; nothing clears it.
     virtual void setVerdict(std::optional<vm::Verdict> verdict) = 0;

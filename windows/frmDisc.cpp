@@ -83,23 +83,23 @@ frmDisc::frmDisc(const disc::Disc& disc, DiscSession& session, ui::FolderChooser
     cboPgc.setPlace({ 720, 1680, 5400, 315 });
     cmdUseTarget.setCaption("Use as target");
     cmdUseTarget.setPlace({ 6240, 1660, 1800, 375 });
-    txtPgc.setPlace({ 120, 2100, 10560, 2760 });
+    txtPgc.setPlace({ 120, 2100, 10560, 2280 });
     txtPgc.setFont(ui::fonts::fixed);
     txtPgc.setLines(ui::Lines::Multi);
     txtPgc.setScrollBars(ui::ScrollBars::Both);
     txtPgc.setLocked(true);
     lblLanguage.setCaption("Menu language:");
-    lblLanguage.setPlace({ 120, 5040, 1380, 255 });
-    cboLanguage.setPlace({ 1500, 4980, 900, 315 });
+    lblLanguage.setPlace({ 120, 4560, 1380, 255 });
+    cboLanguage.setPlace({ 1500, 4500, 900, 315 });
     cmdTrace.setCaption("Trace and import");
-    cmdTrace.setPlace({ 2520, 4960, 1980, 375 });
+    cmdTrace.setPlace({ 2520, 4480, 1980, 375 });
     // A PGC's name and "waits for a button:" take two lines.
-    lblChoice.setPlace({ 4620, 4950, 3060, 435 });
+    lblChoice.setPlace({ 4620, 4470, 3060, 435 });
     lblChoice.setWordWrap(true);
     lblChoice.setVisible(false);
-    cboChoice.setPlace({ 7740, 4980, 2940, 315 });
+    cboChoice.setPlace({ 7740, 4500, 2940, 315 });
     cboChoice.setVisible(false);
-    txtResult.setPlace({ 120, 5400, 10560, 1500 });
+    txtResult.setPlace({ 120, 4920, 10560, 1980 });
     txtResult.setLines(ui::Lines::Multi);
     txtResult.setScrollBars(ui::ScrollBars::Vertical);
     txtResult.setLocked(true);
@@ -114,6 +114,15 @@ frmDisc::frmDisc(const disc::Disc& disc, DiscSession& session, ui::FolderChooser
     cmdClose.setCaption("Close");
     cmdClose.setPlace({ 9480, 7320, 1200, 375 });
     cmdClose.setCancel(true);
+
+    cmdUseTarget.setMnemonic('U');
+    cmdTrace.setMnemonic('T');
+    cmdVerify.setMnemonic('V');
+    cmdWrite.setMnemonic('W');
+    cmdCancel.setMnemonic('C');
+    cmdClose.setMnemonic('L');
+    // Enter runs the trace, the step the window is there for; Escape closes.
+    cmdTrace.setDefault(true);
 
     cboPgc.on_click = [this] { cboPgc_Click(); };
     cmdUseTarget.on_click = [this] { cmdUseTarget_Click(); };
@@ -150,6 +159,7 @@ void frmDisc::Form_Load()
     if (!m_entries.empty())
         cboPgc.pick(0);
     setStatus("Pick a PGC to see it; Use as target sets the main window's target to it.");
+    cboPgc.setFocus();
 }
 
 void frmDisc::setStatus(std::string text)
@@ -198,6 +208,8 @@ void frmDisc::cboChoice_Click()
     if (!index)
         return;
     m_choices.push_back(static_cast<int>(*index + 1));
+    // The list goes with the choice made; the focus goes back to the trace.
+    cmdTrace.setFocus();
     lblChoice.setVisible(false);
     cboChoice.setVisible(false);
     runTrace();
@@ -223,22 +235,24 @@ void frmDisc::runTrace()
     text += joinLines(vm::pathLines(program, result.path));
     switch (result.end) {
     case vm::TraceEnd::ReachedTarget: {
-        text += line_end;
-        text += "Registers where " + targetName(*target) + " starts:";
-        text += line_end;
-        text += registerTable(result.registers);
-        text += "To import: " + (result.commands.empty() ? std::string("nothing (every register is as the player starts)")
-                                                        : result.commands);
-        text += line_end;
+        // What matters first: the registers and what is imported; the way there below.
+        std::string found = "Registers where " + targetName(*target) + " starts:";
+        found += line_end;
+        found += registerTable(result.registers);
+        found += "To import: " + (result.commands.empty() ? std::string("nothing (every register is as the player starts)")
+                                                         : result.commands);
+        found += line_end;
         for (const std::string& note : result.notes) {
-            text += "Note: " + note;
-            text += line_end;
+            found += "Note: " + note;
+            found += line_end;
         }
-        txtResult.setText(text);
-        if (m_session.importTrace(result.commands))
+        txtResult.setText(found + std::string(line_end) + text);
+        if (m_session.importTrace(result.commands, m_choices)) {
             setStatus("Traced to " + targetName(*target) + " and imported; the main window's copy buttons are ready.");
-        else
+            cmdVerify.setFocus();
+        } else {
             setStatus("Traced to " + targetName(*target) + ", but the main window did not import (its message said why).");
+        }
         return;
     }
     case vm::TraceEnd::NeedsChoice: {
@@ -274,8 +288,7 @@ void frmDisc::runTrace()
 
 void frmDisc::cmdVerify_Click()
 {
-    vm::ReplayRequest request = m_session.replayRequest();
-    request.buttons = m_choices;
+    const vm::ReplayRequest request = m_session.replayRequest();
     const vm::Verdict verdict = vm::replay(m_disc, request);
     txtResult.setText(windowLines(verdict.text()));
     m_session.setVerdict(verdict);
@@ -284,11 +297,16 @@ void frmDisc::cmdVerify_Click()
             + " with the registers the disc's own chain leaves there.");
     } else {
         const vm::Finding* first = !verdict.findings.empty() ? &verdict.findings.front() : nullptr;
+        std::string why;
         for (const vm::LanguageReplay& language : verdict.languages) {
             if (!first && !language.findings.empty())
                 first = &language.findings.front();
+            if (why.empty() && !language.note.empty())
+                why = "menu language " + language.language + ": " + language.note;
         }
-        setStatus("Verification failed" + (first ? ": " + first->where + ": " + first->what : std::string(".")));
+        if (first)
+            why = first->where + ": " + first->what;
+        setStatus("Verification failed: " + (why.empty() ? std::string("no menu language could be compared") : why) + ".");
     }
 }
 
@@ -372,9 +390,7 @@ void frmDisc::copyFinished()
         setStatus("The copy in " + m_destination + " does not read back as written" + (copy.disc ? "." : ": " + copy.error));
         return;
     }
-    vm::ReplayRequest request = m_session.replayRequest();
-    request.buttons = m_choices;
-    const vm::Verdict verdict = vm::replay(m_disc, request);
+    const vm::Verdict verdict = vm::replay(m_disc, m_session.replayRequest());
     txtResult.setText(windowLines(verdict.text()));
     m_session.setVerdict(verdict);
     setStatus("Written to " + m_destination + "; the copy reads back as written, and its replay "

@@ -179,6 +179,16 @@ TEST_F(DiscWindow, TheTraceAsksForAButtonAtAMenuThenImports)
     EXPECT_NE(form.Text3.text().find("{71 00 00 01 12 34 00 00}"), std::string::npos) << form.Text3.text();
     EXPECT_NE(window->txtResult.text().find("VMGM PGC 1 (language unit 1), button 1 pressed"), std::string::npos)
         << window->txtResult.text();
+    // The buttons the trace pressed stay with the import: the disc window
+    // closed and opened again (to set streams in the main window, say)
+    // verifies with them, in the trace's language.
+    window.reset();
+    frmDisc again { *form.disc(), form, &folders };
+    EXPECT_EQ(form.replayRequest().buttons, std::vector<int> { 1 });
+    again.cmdVerify.click();
+    EXPECT_NE(again.txtResult.text().find("Menu language en: starts in the target"), std::string::npos)
+        << again.txtResult.text();
+    EXPECT_EQ(again.lblStatus.caption().find("Verification failed: no menu language"), std::string::npos);
     // Undo goes back as after a clipboard import.
     messages.answers = { ui::Answer::Yes };
     click(form.cmdUndo);
