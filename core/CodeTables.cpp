@@ -33,23 +33,32 @@ int listedNumber(std::string_view text, int highest)
 
 }
 
+std::string StreamCodeToNumber(std::string_view code)
+{
+    if (code == "00")
+        return "nc";
+    const int value = hexByteValue(code);
+    const bool off = value >= display_off && value <= display_off + highest_stream;
+    const bool on = value >= display_on && value <= display_on + highest_stream;
+    if (off || on)
+        return std::to_string(value - (off ? display_off : display_on));
+    return {};
+}
+
+std::string StreamNumberToOnByte(std::string_view number)
+{
+    if (number == "nc")
+        return "00";
+    const int value = listedNumber(number, highest_stream);
+    return value >= 0 ? hexByte(display_on + value) : std::string();
+}
+
 std::string StreamByteToNumber(std::string_view text)
 {
-    if (text == "00")
-        return "nc";
-    if (text == "nc")
-        return "00";
     // Number texts "10".."31" are also hex digits, but as codes 10..31 hex
     // they fall outside both code ranges, so the two halves never collide.
-    const int code = hexByteValue(text);
-    const bool off = code >= display_off && code <= display_off + highest_stream;
-    const bool on = code >= display_on && code <= display_on + highest_stream;
-    if (off || on)
-        return std::to_string(code - (off ? display_off : display_on));
-    const int number = listedNumber(text, highest_stream);
-    if (number >= 0)
-        return hexByte(display_on + number);
-    return {};
+    std::string number = StreamCodeToNumber(text);
+    return number.empty() ? StreamNumberToOnByte(text) : number;
 }
 
 std::string StreamNumberToByte(std::string_view text)

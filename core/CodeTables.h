@@ -11,8 +11,13 @@
 
 namespace trevalo::core {
 
-// Sub-picture code to stream number ("C5" and "85" give "5", "00" gives "nc"),
-// and stream number to the code with the display on ("5" gives "C5").
+// Sub-picture code to stream number ("C5" and "85" give "5", "00" gives "nc").
+std::string StreamCodeToNumber(std::string_view code);
+// Stream number to the code with the display on ("5" gives "C5", "nc" "00").
+std::string StreamNumberToOnByte(std::string_view number);
+// Either of the two above, whichever the text is: the listing's and the
+// log's one table for both directions. Code that knows which way it
+// converts calls the one named for it.
 std::string StreamByteToNumber(std::string_view text);
 // Stream number to the code with the display off ("5" gives "85").
 std::string StreamNumberToByte(std::string_view text);

@@ -72,7 +72,7 @@ void putSubPictureNumber(char*& at, std::string_view byte)
     if (hexByteValue(byte) < 0)
         put(at, unreadable);
     else
-        put(at, StreamByteToNumber(byte));
+        put(at, StreamCodeToNumber(byte));
 }
 
 void putStreamParts(char*& at, std::string_view cmd)

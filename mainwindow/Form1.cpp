@@ -1,5 +1,7 @@
 #include "mainwindow/Form1.h"
 
+#include "ui/ScopedDepth.h"
+
 namespace trevalo {
 
 namespace {
@@ -95,14 +97,21 @@ Form1::Form1(ui::Clipboard& clipboard, ui::MessageBoxes& messages, ui::ModalWind
 template<typename Operation>
 std::function<void()> Form1::event(Operation operation)
 {
-    return [this, operation] {
-        ++m_event_depth;
-        (this->*operation)();
-        if (--m_event_depth == 0) {
-            refreshChecks();
-            refreshCopyFeedback();
-        }
-    };
+    return [this, operation] { asEvent([this, operation] { (this->*operation)(); }); };
+}
+
+void Form1::asEvent(const std::function<void()>& work)
+{
+    bool outermost = false;
+    {
+        ui::ScopedDepth depth(m_event_depth);
+        work();
+        outermost = depth.outermost();
+    }
+    if (outermost) {
+        refreshChecks();
+        refreshCopyFeedback();
+    }
 }
 
 // After the design values are in place, so that setting them ran nothing.
@@ -136,14 +145,7 @@ void Form1::wireOperations()
     cmdUndo.on_click = event(&Form1::cmdUndo_Click);
     mnuOpenDisc.on_click = event(&Form1::mnuOpenDisc_Click);
     mnuDiscWindow.on_click = event(&Form1::mnuDiscWindow_Click);
-    form.on_drop_folder = [this](const std::string& folder) {
-        ++m_event_depth;
-        openDisc(folder);
-        if (--m_event_depth == 0) {
-            refreshChecks();
-            refreshCopyFeedback();
-        }
-    };
+    form.on_drop_folder = [this](const std::string& folder) { asEvent([&] { openDisc(folder); }); };
     mnuReset.on_click = event(&Form1::mnuReset_Click);
     Log.on_click = event(&Form1::Log_Click);
     About.on_click = event(&Form1::About_Click);

@@ -263,6 +263,9 @@ private:
     // operation it set off have finished.
     template<typename Operation>
     std::function<void()> event(Operation operation);
+    // Runs `work` as a user event does: the outermost of nested events then
+    // brings the checks and the copy marks up to date.
+    void asEvent(const std::function<void()>& work);
     void refreshChecks();
     // After a copy the notice line says what went on the clipboard, until a
     // block changes; each block's mark shows while the block still reads as

@@ -1,81 +1,16 @@
 #include "mainwindow/Form1.h"
 
 #include "core/Block.h"
+#include "core/ImportText.h"
 #include "core/Text.h"
 
 #include <optional>
-#include <vector>
 
 namespace trevalo {
 
 namespace {
 
-constexpr std::string_view rejected = "Invalid commands or no data found on clipboard.\r\nTry to copy them in PgcEdit again.";
-// Positions and counters of the blocks are one-byte line numbers and
-// 16-bit offsets; nothing longer is taken.
-constexpr std::size_t longest_import = 32767;
 constexpr int most_lines = 255;
-
-bool isSeparator(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-// What was found where a command should stand, printable whatever the
-// clipboard held.
-std::string shown(std::string_view found)
-{
-    std::string text;
-    for (unsigned char c : found.substr(0, 25))
-        text += c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?';
-    return "\"" + text + "\"";
-}
-
-struct Parsed {
-    std::vector<std::string_view> commands;
-    std::string fault;
-};
-
-// The clipboard text as commands separated only by white space, or the
-// first fault found, naming the command it lies in.
-Parsed parseCommands(std::string_view text)
-{
-    Parsed parsed;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        if (isSeparator(text[pos])) {
-            ++pos;
-            continue;
-        }
-        const std::size_t number = parsed.commands.size() + 1;
-        const std::string_view candidate = text.substr(pos, 25);
-        if (!core::isCommand(candidate)) {
-            parsed.fault = "Command " + std::to_string(number)
-                + " is not of the form {71 00 00 03 00 05 00 00} (upper-case digits, single blanks): found "
-                + shown(candidate) + ".";
-            return parsed;
-        }
-        pos += 25;
-        if (pos < text.size() && !isSeparator(text[pos])) {
-            parsed.fault = "Command " + std::to_string(number)
-                + " is not followed by a blank or a line break: found " + shown(text.substr(pos, 1)) + " after it.";
-            return parsed;
-        }
-        parsed.commands.push_back(candidate);
-    }
-    return parsed;
-}
-
-std::string joined(const std::vector<std::string_view>& commands, std::string_view separator)
-{
-    std::string text;
-    for (std::size_t i = 0; i < commands.size(); ++i) {
-        if (i)
-            text += separator;
-        text += commands[i];
-    }
-    return text;
-}
 
 }
 
@@ -86,47 +21,18 @@ void Form1::cmdPaste_Click()
 
 bool Form1::importTraceCommands(const std::string& commands)
 {
-    ++m_event_depth;
-    const bool imported = importCommands(commands, ImportFrom::DiscTrace);
-    if (--m_event_depth == 0) {
-        refreshChecks();
-        refreshCopyFeedback();
-    }
+    bool imported = false;
+    asEvent([&] { imported = importCommands(commands, ImportFrom::DiscTrace); });
     return imported;
 }
 
 bool Form1::importCommands(const std::string& clip, ImportFrom from)
 {
-    // Editors and terminals often end a copy with a line break: white space
-    // after the last command separates nothing and is let go, as it is
-    // between commands. What the clipboard held is kept whole for Undo.
-    std::string_view text = clip;
-    while (!text.empty() && isSeparator(text.back()))
-        text.remove_suffix(1);
-    // A trace that leaves every register as the player starts it has
-    // nothing to restore: it imports as no commands at all.
-    const bool nothing_traced = from == ImportFrom::DiscTrace && text.empty();
-    if (!nothing_traced) {
-        if (!text.empty() && isSeparator(text.front()) && text.back() == '}') {
-            m_messages.show(std::string(rejected) + "\r\nThe text begins with a blank or a line break; it must begin with "
-                    "the first command's {.",
-                "Warning", ui::Buttons::Ok);
-            return false;
-        }
-        if (text.empty() || text.front() != '{' || text.back() != '}') {
-            m_messages.show(rejected, "Warning", ui::Buttons::Ok);
-            return false;
-        }
-    }
-    if (text.size() > longest_import) {
-        m_messages.show("The clipboard holds " + std::to_string(text.size())
-                + " characters; Trevalo imports at most 32767.\r\nNothing was imported.",
-            "Import", ui::Buttons::Ok);
-        return false;
-    }
-    const Parsed parsed = parseCommands(text);
-    if (!parsed.fault.empty()) {
-        m_messages.show(std::string(rejected) + "\r\n" + parsed.fault, "Warning", ui::Buttons::Ok);
+    // What the clipboard held is kept whole for Undo.
+    const core::ImportText parsed = core::ReadImportText(
+        clip, from == ImportFrom::DiscTrace ? core::ImportSource::DiscTrace : core::ImportSource::Clipboard);
+    if (parsed.refusal) {
+        m_messages.show(parsed.refusal->text, parsed.refusal->title, ui::Buttons::Ok);
         return false;
     }
 
@@ -160,14 +66,9 @@ bool Form1::importCommands(const std::string& clip, ImportFrom from)
     }
 
     if (splice) {
-        const std::string& block = target->text();
-        const std::string guard_set
-            = none == ui::Unchecked ? "} {71 00 00 0" + digit + " 00 01 00 00} " : core::mid(block, 25, 28);
-        // No commands (an empty trace): the guard's set is followed straight
-        // by the stop command, with the one blank between them.
-        const std::string body = joined(parsed.commands, " ");
-        target->setText(core::left(block, 22) + core::hexByte(last_line)
-            + (body.empty() ? guard_set.substr(0, guard_set.size() - 1) : guard_set + body) + core::right(block, 52));
+        target->setText(core::SpliceImport(target->text(), parsed.commands,
+            none == ui::Unchecked ? std::optional<int>(static_cast<int>(core::leadingNumber(cboGPRM.text())))
+                                  : std::nullopt));
         chkLinkCN.setEnabled(false);
         cboLinkCN.setEnabled(false);
         cboLinkCN.setBackColour(ui::colours::face);
@@ -197,7 +98,7 @@ bool Form1::importCommands(const std::string& clip, ImportFrom from)
     cboValue.setEnabled(false);
 
     std::string listing;
-    for (std::string_view command : parsed.commands) {
+    for (const std::string& command : parsed.commands) {
         listing += command;
         listing += "\r\n";
     }
@@ -210,7 +111,7 @@ bool Form1::importCommands(const std::string& clip, ImportFrom from)
     chkStreams.setEnabled(true);
 
     if (from == ImportFrom::DiscTrace) {
-        m_messages.show(nothing_traced
+        m_messages.show(parsed.commands.empty()
                 ? std::string("The disc's own chain leaves every register as the player starts it: there is nothing "
                               "to restore, so the block holds the guard and its end alone.")
                 : std::to_string(imported) + " commands from the trace of the disc:\r\n\r\n" + listing,

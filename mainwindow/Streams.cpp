@@ -156,7 +156,7 @@ void Form1::showSubPicture(std::string_view code)
         shown = optOn.value() ? &optOn : &optOff;
     } else if ((value >= 0x80 && value <= 0x9F) || (value >= 0xC0 && value <= 0xDF)) {
         shown = value >= 0xC0 ? &optOn : &optOff;
-        number = core::StreamByteToNumber(code);
+        number = core::StreamCodeToNumber(code);
     } else if (code == "BE" || code == "BF") {
         shown = &optNotSet;
     } else if (code == "FF") {
@@ -199,7 +199,7 @@ void Form1::cboSubs_Click()
     if (optOff.value())
         writeStreamByte(5, core::StreamNumberToByte(cboSubs.text()));
     else if (optOn.value())
-        writeStreamByte(5, core::StreamByteToNumber(cboSubs.text()));
+        writeStreamByte(5, core::StreamNumberToOnByte(cboSubs.text()));
     cmdStr.setFocus();
 }
 
@@ -212,7 +212,7 @@ void Form1::cboAngle_Click()
 void Form1::optOn_Click()
 {
     enableSubPictureList(true);
-    writeStreamByte(5, core::StreamByteToNumber(cboSubs.text()));
+    writeStreamByte(5, core::StreamNumberToOnByte(cboSubs.text()));
 }
 
 void Form1::optOff_Click()

@@ -89,6 +89,25 @@ TEST(CodeTables, StreamByteToNumberInFull)
         EXPECT_EQ(StreamByteToNumber(none), "") << none;
 }
 
+// The one-way converters are the two halves of the two-way table, with
+// nothing of the other half leaking in.
+TEST(CodeTables, OneWayStreamConvertersSplitTheTwoWayTable)
+{
+    std::map<std::string, std::string> codes { { "00", "nc" } };
+    std::map<std::string, std::string> numbers { { "nc", "00" } };
+    for (std::size_t i = 0; i < 32; ++i) {
+        codes[offCodes[i]] = streamNumbers[i];
+        codes[onCodes[i]] = streamNumbers[i];
+        numbers[streamNumbers[i]] = onCodes[i];
+    }
+    expectTable(StreamCodeToNumber, codes);
+    expectTable(StreamNumberToOnByte, numbers);
+    for (const std::string& probe : probes()) {
+        const std::string code = StreamCodeToNumber(probe);
+        EXPECT_EQ(StreamByteToNumber(probe), code.empty() ? StreamNumberToOnByte(probe) : code) << probe;
+    }
+}
+
 TEST(CodeTables, StreamNumberToByteInFull)
 {
     std::map<std::string, std::string> table { { "nc", "00" } };
