@@ -145,5 +145,5 @@ windows-test: windows
 # The README's screenshots of the Windows window under Wine, at 96 and 144 dpi.
 windows-screenshots: windows
 	@cmake --build $(WINDOWS_DIR) -j $(JOBS) --target trevalo_win32_scene
-	@tests/win32/screenshot.sh $(WINDOWS_DIR) docs/windows-96dpi.png 96
-	@tests/win32/screenshot.sh $(WINDOWS_DIR) docs/windows-144dpi.png 144
+	@tests/bindings/win32/screenshot.sh $(WINDOWS_DIR) docs/windows-96dpi.png 96
+	@tests/bindings/win32/screenshot.sh $(WINDOWS_DIR) docs/windows-144dpi.png 144

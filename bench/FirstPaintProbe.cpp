@@ -2,7 +2,7 @@
 // QApplication is built it installs a filter that waits for the main
 // window's first paint, then writes "painted" on standard output and quits.
 // The program's main() stays exactly as it is; for Trevalo that is
-// qt/main.cpp itself, compiled into the probe.
+// bindings/qt/main.cpp itself, compiled into the probe.
 
 #include <QCoreApplication>
 #include <QEvent>

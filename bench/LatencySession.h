@@ -3,7 +3,7 @@
 #include "bench/QuietPlatform.h"
 #include "bench/RepaintWatch.h"
 #include "mainwindow/Form1.h"
-#include "qt/MainWindowHost.h"
+#include "bindings/qt/MainWindowHost.h"
 
 #include <functional>
 #include <map>

@@ -6,7 +6,7 @@
 //
 // writes OUTDIR/SIZExSIZE/apps/trevalo.png for each SIZE.
 
-#include "qt/WindowIcon.h"
+#include "bindings/qt/WindowIcon.h"
 
 #include <QDir>
 #include <QImage>

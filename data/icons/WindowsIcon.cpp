@@ -10,7 +10,7 @@
 // The file is rewritten only when its bytes change, so builds that embed it
 // do not redo their work.
 
-#include "qt/WindowIcon.h"
+#include "bindings/qt/WindowIcon.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -1,4 +1,4 @@
-#include "qt/WindowIcon.h"
+#include "bindings/qt/WindowIcon.h"
 
 #include <gtest/gtest.h>
 

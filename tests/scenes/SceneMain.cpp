@@ -8,11 +8,11 @@
 // (traced to Title 2 and imported), `disc-choice` (the trace waiting for a
 // button at the disc's menu).
 
-#include "qt/DarkPalette.h"
+#include "bindings/qt/DarkPalette.h"
 #include "mainwindow/Form1.h"
 #include "support/FakePlatform.h"
-#include "qt/DialogHost.h"
-#include "qt/MainWindowHost.h"
+#include "bindings/qt/DialogHost.h"
+#include "bindings/qt/MainWindowHost.h"
 #include "windows/frmAbout.h"
 #include "windows/frmDisc.h"
 #include "windows/frmLog.h"
