@@ -11,6 +11,7 @@
 #include "support/FakePlatform.h"
 #include "windows/DiscTarget.h"
 #include "windows/frmDisc.h"
+#include "ui/binding/UserEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -82,21 +83,21 @@ void writeByWindow(const Session& s, const fs::path& destination)
     FakeModalWindows modals;
     Form1 form { clipboard, messages, modals };
     ASSERT_TRUE(form.openDisc(testDisc(s.disc).string(), Form1::DiscWindow::Hide));
-    form.cboGPRM.pick(*form.cboGPRM.indexOf(s.guard));
+    ui::userPicked(form.cboGPRM, *form.cboGPRM.indexOf(s.guard));
     frmDisc window { *form.disc(), form, nullptr };
     vm::Target target = *parseTargetName(s.target);
     const vm::TargetPgcs pgcs = vm::resolve(*form.disc(), target);
     const disc::PgcAddress entry = pgcs.target.front();
     for (std::size_t i = 0; i < window.cboPgc.items().size(); ++i) {
-        window.cboPgc.pick(i);
+        ui::userPicked(window.cboPgc, i);
         if (window.shownPgc() == entry)
             break;
     }
-    window.cmdUseTarget.click();
-    window.cmdTrace.click();
+    ui::userClicked(window.cmdUseTarget);
+    ui::userClicked(window.cmdTrace);
     for (int button : s.buttons) {
         ASSERT_TRUE(window.cboChoice.visible()) << window.lblStatus.caption();
-        window.cboChoice.pick(static_cast<std::size_t>(button - 1));
+        ui::userPicked(window.cboChoice, static_cast<std::size_t>(button - 1));
     }
     ASSERT_TRUE(form.cmdUndo.visible()) << window.lblStatus.caption();
     window.writeCopyTo(destination.string());

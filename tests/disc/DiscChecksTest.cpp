@@ -7,6 +7,7 @@
 #include "disc/PreCommandInsert.h"
 #include "support/FormFixture.h"
 #include "windows/DiscTarget.h"
+#include "ui/binding/UserEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -152,7 +153,7 @@ TEST_F(DiscChecks, FirstPlayReachedFromElsewhereIsNamedWithWhatTheReplayFound)
     FreshWindow other;
     ASSERT_TRUE(other.form.openDisc(copyWith("two_titlesets", { Domain::Title, 1, 0, 2 }, { jump_first_play }).string(),
         Form1::DiscWindow::Hide));
-    other.form.cboGPRM.pick(*other.form.cboGPRM.indexOf("9"));
+    ui::userPicked(other.form.cboGPRM, *other.form.cboGPRM.indexOf("9"));
     const auto found = other.form.findings();
     const auto jumped = std::find_if(found.begin(), found.end(), [](const core::Finding& f) { return f.title == "First Play is jumped to"; });
     ASSERT_NE(jumped, found.end());

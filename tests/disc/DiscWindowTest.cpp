@@ -12,6 +12,7 @@
 #include "windows/DiscTarget.h"
 #include "windows/frmDisc.h"
 #include "windows/frmLog.h"
+#include "ui/binding/UserEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +55,7 @@ protected:
     void choosePgc(frmDisc& window, const disc::PgcAddress& address)
     {
         for (std::size_t i = 0; i < window.cboPgc.items().size(); ++i) {
-            window.cboPgc.pick(i);
+            ui::userPicked(window.cboPgc, i);
             if (window.shownPgc() == address)
                 return;
         }
@@ -113,14 +114,14 @@ TEST_F(DiscWindow, UseAsTargetPicksWhatAnAuthorWouldPick)
             FakeFolders answers;
             answers.answers = { folder.string() };
             by_window.form.setFolderChooser(&answers);
-            by_window.form.mnuOpenDisc.click();
+            ui::userClicked(by_window.form.mnuOpenDisc);
             frmDisc window { *by_window.form.disc(), by_window.form, &answers };
             for (std::size_t i = 0; i < window.cboPgc.items().size(); ++i) {
                 if (window.cboPgc.items()[i] == entry.label)
-                    window.cboPgc.pick(i);
+                    ui::userPicked(window.cboPgc, i);
             }
             const std::string before = by_window.form.window().dumpState();
-            window.cmdUseTarget.click();
+            ui::userClicked(window.cmdUseTarget);
             const TargetChoice choice = targetFor(disc, entry.address);
             if (!choice.target) {
                 EXPECT_EQ(by_window.form.window().dumpState(), before);
@@ -132,14 +133,14 @@ TEST_F(DiscWindow, UseAsTargetPicksWhatAnAuthorWouldPick)
             FreshWindow by_hand;
             const vm::Target& t = *choice.target;
             const auto pickItem = [](ui::ComboBox& list, const std::string& item) {
-                list.pick(*list.indexOf(item));
+                ui::userPicked(list, *list.indexOf(item));
             };
             if (t.kind == vm::TargetKind::TitleSetMenu) {
                 pickItem(by_hand.form.cboSelect, "VTSM");
                 pickItem(by_hand.form.CboMenu, targetName(t).substr(targetName(t).find(' ', 5) + 1));
                 pickItem(by_hand.form.cboPGC, std::to_string(t.number));
                 if (t.after_dummy) {
-                    by_hand.form.chkDummy.click();
+                    ui::userClicked(by_hand.form.chkDummy);
                     pickItem(by_hand.form.cboDummy, std::to_string(t.after_dummy));
                 }
             } else {
@@ -163,14 +164,14 @@ TEST_F(DiscWindow, TheTraceAsksForAButtonAtAMenuThenImports)
     auto window = open("firstplay_menus");
     pick(form.cboGPRM, "4");
     choosePgc(*window, { disc::Domain::TitleSetMenu, 1, 1, 2 });
-    window->cmdUseTarget.click();
-    window->cmdTrace.click();
+    ui::userClicked(window->cmdUseTarget);
+    ui::userClicked(window->cmdTrace);
     // The VMGM title menu waits; its buttons read out with their commands.
     ASSERT_TRUE(window->cboChoice.visible());
     EXPECT_EQ(window->cboChoice.items().size(), 3u);
     EXPECT_EQ(window->cboChoice.items()[0], "Button 1: JumpSS VTSM (vts 1, ttn 1, menu Root)");
     EXPECT_FALSE(form.cmdUndo.visible());
-    window->cboChoice.pick(0);
+    ui::userPicked(window->cboChoice, 0);
     EXPECT_FALSE(window->cboChoice.visible());
     EXPECT_EQ(window->buttonChoices(), std::vector<int> { 1 });
     // Imported by Import's own rules: the state an import leaves.
@@ -185,7 +186,7 @@ TEST_F(DiscWindow, TheTraceAsksForAButtonAtAMenuThenImports)
     window.reset();
     frmDisc again { *form.disc(), form, &folders };
     EXPECT_EQ(form.replayRequest().buttons, std::vector<int> { 1 });
-    again.cmdVerify.click();
+    ui::userClicked(again.cmdVerify);
     EXPECT_NE(again.txtResult.text().find("Menu language en: starts in the target"), std::string::npos)
         << again.txtResult.text();
     EXPECT_EQ(again.lblStatus.caption().find("Verification failed: no menu language"), std::string::npos);
@@ -200,9 +201,9 @@ TEST_F(DiscWindow, AChainThatChangesNoRegisterImportsAsNoCommands)
     // single_title's First Play jumps straight to its title.
     auto window = open("single_title");
     choosePgc(*window, { disc::Domain::Title, 1, 0, 1 });
-    window->cmdUseTarget.click();
+    ui::userClicked(window->cmdUseTarget);
     messages.shown.clear();
-    window->cmdTrace.click();
+    ui::userClicked(window->cmdTrace);
     ASSERT_TRUE(form.cmdUndo.visible()) << window->lblStatus.caption();
     EXPECT_EQ(form.Text2.text(),
         "{00 B1 00 0E 00 00 00 04} {71 00 00 0E 00 01 00 00} {00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}");
@@ -216,10 +217,10 @@ TEST_F(DiscWindow, VerifyShowsItsVerdictInTheFindingsLineAndTheLog)
     auto window = open("two_titlesets");
     pick(form.cboGPRM, "9");
     choosePgc(*window, { disc::Domain::Title, 2, 0, 1 });
-    window->cmdUseTarget.click();
-    window->cmdTrace.click();
+    ui::userClicked(window->cmdUseTarget);
+    ui::userClicked(window->cmdTrace);
     ASSERT_TRUE(form.cmdUndo.visible()) << window->lblStatus.caption();
-    window->cmdVerify.click();
+    ui::userClicked(window->cmdVerify);
     EXPECT_NE(window->lblStatus.caption().find("Verified"), std::string::npos) << window->txtResult.text();
     EXPECT_FALSE(form.lblNotice.visible()) << form.lblNotice.caption();
     {
@@ -230,7 +231,7 @@ TEST_F(DiscWindow, VerifyShowsItsVerdictInTheFindingsLineAndTheLog)
     std::string text1 = form.Text1.text();
     text1.replace(text1.find("{30 02 00 00 00 03"), 18, "{30 02 00 00 00 02");
     form.Text1.setText(text1);
-    window->cmdVerify.click();
+    ui::userClicked(window->cmdVerify);
     EXPECT_NE(window->lblStatus.caption().find("Verification failed"), std::string::npos);
     EXPECT_TRUE(form.lblNotice.visible());
     EXPECT_NE(form.lblNotice.caption().find("the replay fails"), std::string::npos) << form.lblNotice.caption();
@@ -246,11 +247,11 @@ TEST_F(DiscWindow, APatchedCopyIsWrittenInStepsAndReadsBackAsReplayed)
     auto window = open("two_titlesets");
     pick(form.cboGPRM, "9");
     choosePgc(*window, { disc::Domain::Title, 2, 0, 1 });
-    window->cmdUseTarget.click();
-    window->cmdTrace.click();
+    ui::userClicked(window->cmdUseTarget);
+    ui::userClicked(window->cmdTrace);
     const fs::path scratch = scratchFolder("window-copy");
     folders.answers = { (scratch / "copy").string() };
-    window->cmdWrite.click();
+    ui::userClicked(window->cmdWrite);
     EXPECT_TRUE(window->cmdCancel.enabled());
     EXPECT_FALSE(window->cmdWrite.enabled());
     int steps = 0;
@@ -263,8 +264,8 @@ TEST_F(DiscWindow, APatchedCopyIsWrittenInStepsAndReadsBackAsReplayed)
     EXPECT_EQ(copy.manager.bytes, disc::writeInfoFile(placed.disc.manager).bytes);
     // Cancelled before its first step: nothing is left.
     folders.answers = { (scratch / "cancelled").string() };
-    window->cmdWrite.click();
-    window->cmdCancel.click();
+    ui::userClicked(window->cmdWrite);
+    ui::userClicked(window->cmdCancel);
     EXPECT_FALSE(window->window().hasWork());
     EXPECT_EQ(window->lblStatus.caption(), "Cancelled: nothing was written.");
     EXPECT_FALSE(fs::exists(scratch / "cancelled"));

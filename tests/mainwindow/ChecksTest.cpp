@@ -303,7 +303,7 @@ TEST_F(Checks, ABlockCountsAsChangedOnlyWhenItsTextOrTheMenuChanges)
     const auto text2 = form.Text2.revision();
     click(form.cmdCopy);
     click(form.cmdCopy2);
-    pick(form.cboGPRM, "14");
+    click(form.cmdCopy);
     EXPECT_EQ(form.Text1.revision(), text1);
     EXPECT_EQ(form.Text2.revision(), text2);
 

@@ -2,6 +2,7 @@
 #include "support/FirstPlayComposer.h"
 #include "support/FormFixture.h"
 #include "support/StrictBlock.h"
+#include "ui/binding/UserEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -132,7 +133,7 @@ protected:
         if (played.answer)
             messages.answers.push_back(*played.answer);
         oracle.before(played);
-        button.click();
+        ui::userClicked(button);
         std::string all;
         for (const std::string& fault : oracle.after(played))
             all += fault + "\n";
@@ -236,7 +237,7 @@ TEST_F(Oracle, SeesARefusedImportThatChangedSomethingAndAnUndoThatRestoredTheWro
     const UserAction undo = action("cmdUndo", ui::Answer::Yes);
     messages.answers.push_back(ui::Answer::Yes);
     oracle.before(undo);
-    form.cmdUndo.click();
+    ui::userClicked(form.cmdUndo);
     form.Text2.setText(form.Text2.text() + " ");
     const std::vector<std::string> undone = oracle.after(undo);
     ASSERT_EQ(undone.size(), 1u);
@@ -254,7 +255,7 @@ TEST_F(Oracle, SeesAResetThatMissesAControlOrTheClipboard)
     const UserAction reset = action("mnuReset", ui::Answer::Yes);
     messages.answers.push_back(ui::Answer::Yes);
     oracle.before(reset);
-    form.mnuReset.click();
+    ui::userClicked(form.mnuReset);
     form.Label8.setCaption("VTSM 1 Chapter Menu");
     clipboard.contents = "left";
     std::string all;

@@ -8,6 +8,7 @@
 #include "ui/MenuEntry.h"
 #include "ui/OptionButton.h"
 #include "ui/TextBox.h"
+#include "ui/binding/UserEvents.h"
 
 namespace trevalo::testing {
 
@@ -104,9 +105,9 @@ bool SessionPlayer::play(const UserAction& action)
     ui::Control* control = m_form.window().find(action.control);
     if (!control || !control->usable() || !reachable(*control))
         return false;
-    if (action.kind == UserAction::Kind::Pick
-        && (control->kind() != ui::ControlKind::ComboBox
-            || action.item >= static_cast<ui::ComboBox*>(control)->items().size()))
+    const bool list = control->kind() == ui::ControlKind::ComboBox;
+    if ((action.kind == UserAction::Kind::Pick) != list
+        || (list && action.item >= static_cast<ui::ComboBox*>(control)->items().size()))
         return false;
 
     if (action.clipboard)
@@ -116,25 +117,10 @@ bool SessionPlayer::play(const UserAction& action)
     if (m_judged == Judged::Yes)
         m_oracle.before(action);
     m_playing = &action;
-    switch (control->kind()) {
-    case ui::ControlKind::ComboBox:
-        static_cast<ui::ComboBox*>(control)->pick(action.item);
-        break;
-    case ui::ControlKind::CheckBox:
-        static_cast<ui::CheckBox*>(control)->click();
-        break;
-    case ui::ControlKind::OptionButton:
-        static_cast<ui::OptionButton*>(control)->click();
-        break;
-    case ui::ControlKind::Button:
-        static_cast<ui::Button*>(control)->click();
-        break;
-    case ui::ControlKind::MenuEntry:
-        static_cast<ui::MenuEntry*>(control)->click();
-        break;
-    default:
-        return false;
-    }
+    if (action.kind == UserAction::Kind::Pick)
+        ui::userPicked(*static_cast<ui::ComboBox*>(control), action.item);
+    else
+        ui::userClicked(*control);
     m_playing = nullptr;
     if (m_judged == Judged::Yes) {
         for (std::string& fault : m_oracle.after(action))
@@ -157,8 +143,7 @@ void SessionPlayer::actInside(ui::Window& window)
         if (!window.visible())
             break;
         if (name == "background") {
-            if (window.on_click)
-                window.on_click();
+            ui::userClicked(window);
             continue;
         }
         auto* button = dynamic_cast<ui::Button*>(window.find(name));
@@ -169,7 +154,7 @@ void SessionPlayer::actInside(ui::Window& window)
         auto* log = dynamic_cast<ui::TextBox*>(window.find("txtLog"));
         const std::string before = log ? log->text() : std::string();
         const std::string tag = button->tag();
-        button->click();
+        ui::userClicked(*button);
         if (log && name == "Command1" && m_clipboard.contents != log->text())
             fault("the log's copy put " + StrictBlock::excerpt(m_clipboard.contents) + " on the clipboard, not its report");
         if (log && name == "Command3") {

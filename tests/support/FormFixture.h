@@ -3,6 +3,7 @@
 #include "mainwindow/Form1.h"
 #include "support/Expected.h"
 #include "support/FakePlatform.h"
+#include "ui/binding/UserEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +22,9 @@ struct FreshWindow {
 };
 
 // A main window on fake clipboard and message boxes, driven the way a user
-// drives it: picking list items and clicking controls through the same
-// setters the real window uses.
+// drives it: picking list items and clicking controls through the entry
+// points both windows' bindings call, and only where a user can (a control
+// that is disabled, hidden or behind a modal window fails the test).
 class FormFixture : public ::testing::Test {
 protected:
     FakeClipboard clipboard;
@@ -35,7 +37,8 @@ protected:
     {
         auto index = list.indexOf(item);
         ASSERT_TRUE(index.has_value()) << list.name() << " has no item " << item;
-        list.pick(*index);
+        ASSERT_TRUE(list.usable()) << list.name() << " cannot be picked from: it is disabled or hidden";
+        ui::userPicked(list, *index);
     }
 
     // Imports `trace` as the author does, expecting it accepted; the
@@ -49,16 +52,15 @@ protected:
         messages.shown.clear();
     }
 
-    template<typename Clickable>
-    void click(Clickable& control)
+    void click(ui::Control& control)
     {
-        control.click();
+        ASSERT_TRUE(control.usable()) << control.name() << " cannot be clicked: it is disabled or hidden";
+        ui::userClicked(control);
     }
 
     // Clicks Undo Import or Reset and gives `answer` to the clipboard
     // question both ask first, checking it is that question.
-    template<typename Clickable>
-    void clickAndAnswer(Clickable& control, ui::Answer answer)
+    void clickAndAnswer(ui::Control& control, ui::Answer answer)
     {
         messages.answers.push_back(answer);
         click(control);

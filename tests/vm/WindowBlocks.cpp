@@ -4,6 +4,7 @@
 #include "support/FormFixture.h"
 
 #include "WindowBlocks.h"
+#include "ui/binding/UserEvents.h"
 
 #include <stdexcept>
 
@@ -16,7 +17,7 @@ void pick(ui::ComboBox& list, const std::string& item)
     const std::optional<std::size_t> index = list.indexOf(item);
     if (!index)
         throw std::invalid_argument(list.name() + " has no item " + item);
-    list.pick(*index);
+    ui::userPicked(list, *index);
 }
 
 core::MenuId menuId(const std::string& menu)
@@ -41,26 +42,26 @@ bool importInto(FreshWindow& window, const WindowChoice& choice, const std::stri
     if (choice.domain == "VTSM")
         pick(form.CboMenu, choice.menu);
     if (!choice.dummy.empty()) {
-        form.chkDummy.click();
+        ui::userClicked(form.chkDummy);
         pick(form.cboDummy, choice.dummy);
     }
     if (choice.guard.empty())
-        form.chkNone.click();
+        ui::userClicked(form.chkNone);
     else
         pick(form.cboGPRM, choice.guard);
     window.clipboard.contents = imported;
     window.messages.shown.clear();
-    form.cmdPaste.click();
+    ui::userClicked(form.cmdPaste);
     if (window.messages.shown.size() != 1 || window.messages.shown[0].title != "Import") {
         error = window.messages.shown.empty() ? "no message" : window.messages.shown[0].prompt;
         return false;
     }
     if (!choice.audio.empty()) {
-        form.chkStreams.click();
+        ui::userClicked(form.chkStreams);
         pick(form.cboAudio, choice.audio);
     }
     if (!choice.button.empty()) {
-        form.chkHighlight.click();
+        ui::userClicked(form.chkHighlight);
         pick(form.cboButton, choice.button);
     }
     return true;

@@ -1,4 +1,5 @@
 #include "support/FormFixture.h"
+#include "ui/binding/UserEvents.h"
 
 #include <stdexcept>
 #include <string>
@@ -79,7 +80,7 @@ TEST_F(SecondaryWindows, CautionOpensFromTheMenuChoiceAndOkClosesIt)
         auto& ok = control<ui::Button>(window, "cmdOK");
         EXPECT_EQ(ok.caption(), "OK");
         ASSERT_TRUE(window.visible());
-        ok.click();
+        ui::userClicked(ok);
         EXPECT_FALSE(window.visible());
         checked = true;
     };
