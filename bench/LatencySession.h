@@ -2,8 +2,8 @@
 
 #include "bench/QuietPlatform.h"
 #include "bench/RepaintWatch.h"
-#include "mainwindow/Form1.h"
 #include "bindings/qt/MainWindowHost.h"
+#include "mainwindow/Form1.h"
 
 #include <functional>
 #include <map>

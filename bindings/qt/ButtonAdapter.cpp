@@ -1,8 +1,7 @@
 #include "bindings/qt/ButtonAdapter.h"
 
-#include "bindings/qt/BindingEvents.h"
 #include "bindings/qt/TextMapping.h"
-#include "ui/binding/UserEvents.h"
+#include "ui/binding/BindingEvents.h"
 
 #include <QPushButton>
 
@@ -15,11 +14,10 @@ QWidget* ButtonAdapter::create(ui::Control&, QWidget& parent) const
     return button;
 }
 
-void ButtonAdapter::connect(ui::Control& control, QWidget& widget, QObject& context, BindingEvents& events) const
+void ButtonAdapter::connect(ui::Control& control, QWidget& widget, QObject& context, ui::BindingEvents& events) const
 {
     QObject::connect(static_cast<QPushButton*>(&widget), &QAbstractButton::clicked, &context, [&control, &events] {
-        ui::userClicked(control);
-        events.handled(control);
+        events.clicked(control);
     });
 }
 

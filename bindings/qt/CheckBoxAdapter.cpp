@@ -1,9 +1,8 @@
 #include "bindings/qt/CheckBoxAdapter.h"
 
-#include "bindings/qt/BindingEvents.h"
 #include "bindings/qt/TextMapping.h"
 #include "ui/CheckBox.h"
-#include "ui/binding/UserEvents.h"
+#include "ui/binding/BindingEvents.h"
 
 #include <QCheckBox>
 
@@ -30,11 +29,10 @@ QWidget* CheckBoxAdapter::create(ui::Control&, QWidget& parent) const
     return new QCheckBox(&parent);
 }
 
-void CheckBoxAdapter::connect(ui::Control& control, QWidget& widget, QObject& context, BindingEvents& events) const
+void CheckBoxAdapter::connect(ui::Control& control, QWidget& widget, QObject& context, ui::BindingEvents& events) const
 {
     QObject::connect(static_cast<QCheckBox*>(&widget), &QAbstractButton::clicked, &context, [&control, &events] {
-        ui::userClicked(control);
-        events.handled(control);
+        events.clicked(control);
     });
 }
 

@@ -1,11 +1,10 @@
 #include "bindings/qt/ComboBoxAdapter.h"
 
-#include "bindings/qt/BindingEvents.h"
-#include "bindings/qt/DeviceLines.h"
 #include "bindings/qt/ComboBoxWidget.h"
+#include "bindings/qt/DeviceLines.h"
 #include "bindings/qt/TextMapping.h"
 #include "ui/ComboBox.h"
-#include "ui/binding/UserEvents.h"
+#include "ui/binding/BindingEvents.h"
 
 #include <QComboBox>
 #include <QStringList>
@@ -22,20 +21,22 @@ QWidget* ComboBoxAdapter::create(ui::Control&, QWidget& parent) const
     return combo;
 }
 
-// A pick from the drop-down lets the operation move the focus to its focus
-// sink, as the design has it for a choice made with the mouse; a pick made
-// by stepping through the closed list leaves the focus with the user.
-void ComboBoxAdapter::connect(ui::Control& control, QWidget& widget, QObject& context, BindingEvents& events) const
+// A pick from the drop-down goes at once; steps through the closed list
+// are held by the binding core until the keys are done with it.
+void ComboBoxAdapter::connect(ui::Control& control, QWidget& widget, QObject& context, ui::BindingEvents& events) const
 {
     auto& list = static_cast<ui::ComboBox&>(control);
-    static_cast<ComboBoxWidget&>(widget).onPick(context, [&list, &events](int index, ComboBoxWidget::Picked how) {
-        if (index >= 0)
-            ui::userPicked(list, std::size_t(index));
-        if (how == ComboBoxWidget::Picked::ByStepping)
-            events.handledKeepingFocus(list);
-        else
-            events.handled(list);
-    });
+    static_cast<ComboBoxWidget&>(widget).onPick(
+        context,
+        [&list, &events](int index, ComboBoxWidget::Picked how) {
+            if (index < 0)
+                events.changedOnItsOwn(list);
+            else if (how == ComboBoxWidget::Picked::ByStepping)
+                events.pickedByKey(list, std::size_t(index));
+            else
+                events.picked(list, std::size_t(index));
+        },
+        [&events] { events.keysDone(); });
 }
 
 void ComboBoxAdapter::mirror(const ui::Control& control, QWidget& widget) const

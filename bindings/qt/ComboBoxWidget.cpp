@@ -1,5 +1,7 @@
 #include "bindings/qt/ComboBoxWidget.h"
 
+#include "ui/binding/HeldPick.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
@@ -60,18 +62,12 @@ bool typedCharacter(const QKeyEvent& key)
 
 ComboBoxWidget::ComboBoxWidget(QWidget* parent)
     : QComboBox(parent)
-    , m_type_ahead(static_cast<unsigned long>(QApplication::keyboardInputInterval()))
+    , m_type_ahead(ui::HeldPick::pause_ms)
 {
     m_clock.start();
     if (QStyle* style = dropDownStyle())
         setStyle(style);
     setMaxVisibleItems(visible_items);
-    // The pause after which a typed text is done (ui::TypeAhead) and Qt's
-    // lists start a new search: a pick typed within it is still being
-    // typed.
-    m_pause.setSingleShot(true);
-    m_pause.setInterval(QApplication::keyboardInputInterval());
-    QObject::connect(&m_pause, &QTimer::timeout, this, [this] { release(); });
     QObject::connect(this, &QComboBox::activated, this, [this](int index) { activatedAt(index); });
 }
 
@@ -93,69 +89,43 @@ void ComboBoxWidget::showPopup()
     QComboBox::showPopup();
 }
 
-void ComboBoxWidget::onPick(QObject& context, std::function<void(int, Picked)> handler)
+void ComboBoxWidget::onPick(QObject& context, std::function<void(int, Picked)> picked, std::function<void()> keys_done)
 {
     m_context = &context;
-    m_on_pick = std::move(handler);
-}
-
-void ComboBoxWidget::pick(int index, Picked how)
-{
-    if (m_context && m_on_pick)
-        m_on_pick(index, how);
+    m_on_pick = std::move(picked);
+    m_on_keys_done = std::move(keys_done);
 }
 
 void ComboBoxWidget::activatedAt(int index)
 {
-    if (m_stepping) {
-        m_held = index;
-        m_pause.start();
-        return;
-    }
-    m_held.reset();
-    m_pause.stop();
-    pick(index, Picked::FromDropDown);
+    if (m_context && m_on_pick)
+        m_on_pick(index, m_stepping ? Picked::ByStepping : Picked::FromDropDown);
 }
 
-void ComboBoxWidget::release()
+void ComboBoxWidget::keysDone()
 {
     m_type_ahead.end();
-    m_pause.stop();
-    if (!m_held)
-        return;
-    const int index = *m_held;
-    m_held.reset();
-    pick(index, Picked::ByStepping);
+    if (m_context && m_on_keys_done)
+        m_on_keys_done();
 }
 
 bool ComboBoxWidget::event(QEvent* event)
 {
-    // Tab moves on before any key handler sees it; the held pick goes
-    // first, as it may show the very control Tab should reach next (the
-    // Caution a chapter menu brings).
+    // Tab moves on before any key handler sees it; the keys are done with
+    // the list first, as the pick they made may show the very control Tab
+    // should reach next (the Caution a chapter menu brings).
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
-            release();
-    }
-    // A shortcut (Ctrl+1 copies a block, F1 opens About) acts on the pick
-    // made; every key comes this way first, the stepping ones too.
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        const bool shortcut = (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-            || (key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F35);
-        if (shortcut)
-            release();
+            keysDone();
     }
     return QComboBox::event(event);
 }
 
+// Enter is the window's (the binding core's): it ends a pick the keys made,
+// or presses a button.
 void ComboBoxWidget::keyPressEvent(QKeyEvent* event)
 {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && m_held) {
-        release();
-        return;
-    }
     m_stepping = true;
     if (typedCharacter(*event)) {
         event->accept();
@@ -214,7 +184,7 @@ void ComboBoxWidget::wheelEvent(QWheelEvent* event)
 void ComboBoxWidget::focusOutEvent(QFocusEvent* event)
 {
     QComboBox::focusOutEvent(event);
-    release();
+    keysDone();
 }
 
 }

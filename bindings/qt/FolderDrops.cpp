@@ -1,8 +1,7 @@
 #include "bindings/qt/FolderDrops.h"
 
-#include "bindings/qt/BindingEvents.h"
-#include "ui/binding/UserEvents.h"
 #include "ui/Window.h"
+#include "ui/binding/BindingEvents.h"
 
 #include <QDir>
 #include <QDropEvent>
@@ -14,7 +13,7 @@
 
 namespace trevalo::qt {
 
-FolderDrops::FolderDrops(ui::Window& window, QWidget& top, BindingEvents& events)
+FolderDrops::FolderDrops(ui::Window& window, QWidget& top, ui::BindingEvents& events)
     : m_window(window)
     , m_top(top)
     , m_events(events)
@@ -82,8 +81,7 @@ bool FolderDrops::eventFilter(QObject* watched, QEvent* event)
         QMetaObject::invokeMethod(
             this,
             [this, folder = *folder] {
-                ui::userDroppedFolder(m_window, folder);
-                m_events.handled(m_window);
+                m_events.droppedFolder(folder);
             },
             Qt::QueuedConnection);
         return true;

@@ -11,12 +11,11 @@ class QWidget;
 class QWindow;
 
 namespace trevalo::ui {
+class BindingEvents;
 class Window;
 }
 
 namespace trevalo::qt {
-
-class BindingEvents;
 
 // Takes a folder dropped on a window whose model has on_drop_folder: the
 // first dropped item, when it is a local directory, goes to the model as
@@ -28,7 +27,7 @@ class BindingEvents;
 // the widgets. It decides nothing about the folder.
 class FolderDrops final : public QObject {
 public:
-    FolderDrops(ui::Window&, QWidget& top, BindingEvents&);
+    FolderDrops(ui::Window&, QWidget& top, ui::BindingEvents&);
 
     // The path of the first dropped item if it is a local directory.
     static std::optional<std::string> droppedFolder(const QMimeData*);
@@ -41,7 +40,7 @@ private:
 
     ui::Window& m_window;
     QWidget& m_top;
-    BindingEvents& m_events;
+    ui::BindingEvents& m_events;
     QPointer<QWindow> m_watched;
 };
 

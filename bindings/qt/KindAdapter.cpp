@@ -13,7 +13,7 @@
 
 namespace trevalo::qt {
 
-void KindAdapter::connect(ui::Control&, QWidget&, QObject&, BindingEvents&) const
+void KindAdapter::connect(ui::Control&, QWidget&, QObject&, ui::BindingEvents&) const
 {
 }
 

@@ -6,14 +6,17 @@ class QFont;
 class QObject;
 class QWidget;
 
-namespace trevalo::qt {
-
+namespace trevalo::ui {
 class BindingEvents;
+}
+
+namespace trevalo::qt {
 
 // Makes, connects and mirrors the widget of one kind of control, and says
 // how the common properties apply to it. One adapter per kind; the binding
 // asks of(kind) and never switches on kinds itself. Adapters decide nothing
-// about what an event means: they pass it to the model's entry points.
+// about what an event means: they report it to the binding core
+// (ui::BindingEvents).
 // Menu entries (actions, not widgets) and the window (the client widget the
 // host made) have adapters of their own shape.
 class KindAdapter {
@@ -34,7 +37,7 @@ public:
     virtual QWidget* create(ui::Control&, QWidget& parent) const = 0;
     // Passes the widget's user signals on to the model; `context` owns the
     // connections.
-    virtual void connect(ui::Control&, QWidget&, QObject& context, BindingEvents&) const;
+    virtual void connect(ui::Control&, QWidget&, QObject& context, ui::BindingEvents&) const;
     // Copies the kind's own properties (text, value, items) onto the widget,
     // touching only what differs.
     virtual void mirror(const ui::Control&, QWidget&) const = 0;

@@ -1,7 +1,7 @@
 #include "bindings/qt/MainWindowHost.h"
 
-#include "ui/Window.h"
 #include "bindings/qt/WindowIcon.h"
+#include "ui/Window.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,9 +1,8 @@
 #include "bindings/qt/MenuEntryAdapter.h"
 
-#include "bindings/qt/BindingEvents.h"
 #include "bindings/qt/TextMapping.h"
 #include "ui/MenuEntry.h"
-#include "ui/binding/UserEvents.h"
+#include "ui/binding/BindingEvents.h"
 
 #include <QAction>
 #include <QMenu>
@@ -43,13 +42,12 @@ QAction* MenuEntryAdapter::create(ui::MenuEntry& entry, QWidget* into, QWidget& 
 
 // An entry that opens a drop-down runs nothing itself: choosing it opens
 // the drop-down, and its items go to the model.
-void MenuEntryAdapter::connect(ui::MenuEntry& entry, QAction& action, QObject& context, BindingEvents& events)
+void MenuEntryAdapter::connect(ui::MenuEntry& entry, QAction& action, QObject& context, ui::BindingEvents& events)
 {
     if (opensMenu(entry))
         return;
     QObject::connect(&action, &QAction::triggered, &context, [&entry, &events] {
-        ui::userClicked(entry);
-        events.handled(entry);
+        events.clicked(entry);
     });
 }
 

@@ -5,13 +5,12 @@ class QObject;
 class QWidget;
 
 namespace trevalo::ui {
+class BindingEvents;
 class Control;
 class MenuEntry;
 }
 
 namespace trevalo::qt {
-
-class BindingEvents;
 
 // A menu entry: an action on the window's menu bar, or in the drop-down of
 // the entry that contains it; an entry that contains others opens a
@@ -23,7 +22,7 @@ public:
     // `into` is the menu bar or the containing entry's drop-down, or null;
     // `owner` keeps an action that is in neither.
     static QAction* create(ui::MenuEntry&, QWidget* into, QWidget& owner);
-    static void connect(ui::MenuEntry&, QAction&, QObject& context, BindingEvents&);
+    static void connect(ui::MenuEntry&, QAction&, QObject& context, ui::BindingEvents&);
     static void mirror(const ui::Control&, QAction&);
 
     // Whether the entry holds other entries, its drop-down's items.

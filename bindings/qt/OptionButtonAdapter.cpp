@@ -1,9 +1,8 @@
 #include "bindings/qt/OptionButtonAdapter.h"
 
-#include "bindings/qt/BindingEvents.h"
 #include "bindings/qt/TextMapping.h"
 #include "ui/OptionButton.h"
-#include "ui/binding/UserEvents.h"
+#include "ui/binding/BindingEvents.h"
 
 #include <QRadioButton>
 
@@ -16,11 +15,10 @@ QWidget* OptionButtonAdapter::create(ui::Control&, QWidget& parent) const
     return option;
 }
 
-void OptionButtonAdapter::connect(ui::Control& control, QWidget& widget, QObject& context, BindingEvents& events) const
+void OptionButtonAdapter::connect(ui::Control& control, QWidget& widget, QObject& context, ui::BindingEvents& events) const
 {
     QObject::connect(static_cast<QRadioButton*>(&widget), &QAbstractButton::clicked, &context, [&control, &events] {
-        ui::userClicked(control);
-        events.handled(control);
+        events.clicked(control);
     });
 }
 

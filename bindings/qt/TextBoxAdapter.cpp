@@ -1,10 +1,9 @@
 #include "bindings/qt/TextBoxAdapter.h"
 
-#include "bindings/qt/BindingEvents.h"
 #include "bindings/qt/DeviceLines.h"
 #include "bindings/qt/TextMapping.h"
 #include "ui/TextBox.h"
-#include "ui/binding/UserEvents.h"
+#include "ui/binding/BindingEvents.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -21,14 +20,11 @@ bool showsBar(ui::ScrollBars bars, Qt::Orientation orientation)
     return orientation == Qt::Vertical ? bars == ui::ScrollBars::Vertical : bars == ui::ScrollBars::Horizontal;
 }
 
-void typed(ui::TextBox& box, QString text, BindingEvents& events)
+void typed(ui::TextBox& box, QString text, ui::BindingEvents& events)
 {
     if (box.lines() == ui::Lines::Multi)
         text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    if (ui::userTyped(box, text.toStdString()) == ui::Typed::Taken)
-        events.taken(box);
-    else
-        events.handled(box);
+    events.typed(box, text.toStdString());
 }
 
 void mirrorMultiLine(const ui::TextBox& model, QPlainTextEdit& edit)
@@ -77,7 +73,7 @@ QWidget* TextBoxAdapter::create(ui::Control& control, QWidget& parent) const
 
 // A box the user may type into keeps the model's text in step, so
 // operations read what is shown. Typing runs no operation.
-void TextBoxAdapter::connect(ui::Control& control, QWidget& widget, QObject& context, BindingEvents& events) const
+void TextBoxAdapter::connect(ui::Control& control, QWidget& widget, QObject& context, ui::BindingEvents& events) const
 {
     auto& box = static_cast<ui::TextBox&>(control);
     if (auto* edit = qobject_cast<QPlainTextEdit*>(&widget)) {

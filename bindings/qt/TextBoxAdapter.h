@@ -10,7 +10,7 @@ namespace trevalo::qt {
 class TextBoxAdapter final : public KindAdapter {
 public:
     QWidget* create(ui::Control&, QWidget& parent) const override;
-    void connect(ui::Control&, QWidget&, QObject& context, BindingEvents&) const override;
+    void connect(ui::Control&, QWidget&, QObject& context, ui::BindingEvents&) const override;
     void mirror(const ui::Control&, QWidget&) const override;
 };
 

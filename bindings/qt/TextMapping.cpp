@@ -1,7 +1,9 @@
 #include "bindings/qt/TextMapping.h"
 
-#include "ui/binding/BindingTexts.h"
+#include "bindings/qt/ShortcutKeys.h"
+
 #include "ui/Control.h"
+#include "ui/binding/BindingTexts.h"
 
 #include <QKeySequence>
 #include <QStringList>
@@ -41,10 +43,7 @@ QString wrapped(const QString& tip)
 
 std::string TextMapping::shortcut(const ui::Control& control)
 {
-    if (control.shortcut().empty())
-        return {};
-    const QKeySequence keys(QString::fromStdString(control.shortcut()), QKeySequence::PortableText);
-    return keys.toString(QKeySequence::NativeText).toStdString();
+    return ShortcutKeys::of(control).toString(QKeySequence::NativeText).toStdString();
 }
 
 QString TextMapping::tooltip(const ui::Control& control)

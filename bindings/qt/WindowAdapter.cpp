@@ -1,10 +1,9 @@
 #include "bindings/qt/WindowAdapter.h"
 
-#include "bindings/qt/BindingEvents.h"
 #include "bindings/qt/ColourMapping.h"
 #include "bindings/qt/FontMapping.h"
-#include "ui/binding/UserEvents.h"
 #include "ui/Window.h"
+#include "ui/binding/BindingEvents.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -18,7 +17,7 @@ namespace {
 // through) make a background click.
 class BackgroundClicks final : public QObject {
 public:
-    BackgroundClicks(ui::Window& window, QWidget& client, BindingEvents& events,
+    BackgroundClicks(ui::Window& window, QWidget& client, ui::BindingEvents& events,
         std::function<bool(const QWidget*)> passes_clicks)
         : m_window(window)
         , m_client(client)
@@ -43,8 +42,7 @@ public:
             m_pressed = on_background;
         } else if (m_pressed && on_background) {
             m_pressed = false;
-            ui::userClicked(m_window);
-            m_events.handled(m_window);
+            m_events.clicked(m_window);
         }
         return false;
     }
@@ -52,14 +50,14 @@ public:
 private:
     ui::Window& m_window;
     QWidget& m_client;
-    BindingEvents& m_events;
+    ui::BindingEvents& m_events;
     std::function<bool(const QWidget*)> m_passes_clicks;
     bool m_pressed = false;
 };
 
 }
 
-std::unique_ptr<QObject> WindowAdapter::connect(ui::Window& window, QWidget& client, BindingEvents& events,
+std::unique_ptr<QObject> WindowAdapter::connect(ui::Window& window, QWidget& client, ui::BindingEvents& events,
     std::function<bool(const QWidget*)> passes_clicks)
 {
     return std::make_unique<BackgroundClicks>(window, client, events, std::move(passes_clicks));

@@ -7,12 +7,11 @@ class QObject;
 class QWidget;
 
 namespace trevalo::ui {
+class BindingEvents;
 class Window;
 }
 
 namespace trevalo::qt {
-
-class BindingEvents;
 
 // The window itself: its caption on the top-level widget, its font and
 // background on the client widget the host made, and clicks on the
@@ -21,7 +20,7 @@ class WindowAdapter {
 public:
     // Watches the client for background clicks while the returned object
     // lives; a click on a child that `passes_clicks` counts as one too.
-    static std::unique_ptr<QObject> connect(ui::Window&, QWidget& client, BindingEvents&,
+    static std::unique_ptr<QObject> connect(ui::Window&, QWidget& client, ui::BindingEvents&,
         std::function<bool(const QWidget*)> passes_clicks);
     static void mirror(const ui::Window&, QWidget& client);
 };

@@ -4,14 +4,13 @@
 #include "bindings/qt/FolderDrops.h"
 #include "bindings/qt/KindAdapter.h"
 #include "bindings/qt/MenuEntryAdapter.h"
+#include "bindings/qt/ShortcutKeys.h"
 #include "bindings/qt/WindowAdapter.h"
 #include "ui/MenuEntry.h"
-#include "ui/binding/UserEvents.h"
 #include "ui/Window.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
@@ -40,6 +39,8 @@ WindowBinding::WindowBinding(ui::Window& window, QWidget& client, QMenuBar* menu
     , m_scale(PixelScale::forScreen(client.screen()))
     , m_tracker(window)
     , m_context(std::make_unique<QObject>())
+    , m_pick_timer(*m_context, [this] { m_core.timerFired(); })
+    , m_core(window, m_tracker, *this, m_pick_timer)
     , m_work_timer(std::make_unique<QTimer>())
 {
     // The window's font and colours go on the client first, and each widget
@@ -65,11 +66,11 @@ WindowBinding::WindowBinding(ui::Window& window, QWidget& client, QMenuBar* menu
         [this](QWidget*, QWidget* now) { userFocused(now); });
     // Labels and pictures have no events of their own: a click on one is a
     // click on the window (About closes on a click anywhere).
-    m_background = WindowAdapter::connect(m_window, m_client, *this, [this](const QWidget* widget) {
+    m_background = WindowAdapter::connect(m_window, m_client, m_core, [this](const QWidget* widget) {
         const Control* control = controlFor(widget);
         return control && (control->kind() == ControlKind::Label || control->kind() == ControlKind::Picture);
     });
-    m_drops = std::make_unique<FolderDrops>(m_window, *m_client.window(), static_cast<BindingEvents&>(*this));
+    m_drops = std::make_unique<FolderDrops>(m_window, *m_client.window(), m_core);
     QObject::connect(m_work_timer.get(), &QTimer::timeout, m_context.get(), [this] { workStep(); });
     mirror();
 }
@@ -130,7 +131,7 @@ void WindowBinding::create(Control& control, Entry& entry)
     if (control.kind() == ControlKind::MenuEntry) {
         auto& menu = static_cast<ui::MenuEntry&>(control);
         entry.action = MenuEntryAdapter::create(menu, menuHolding(control), m_client);
-        MenuEntryAdapter::connect(menu, *entry.action, *m_context, *this);
+        MenuEntryAdapter::connect(menu, *entry.action, *m_context, m_core);
         bindShortcut(control);
         return;
     }
@@ -141,7 +142,7 @@ void WindowBinding::create(Control& control, Entry& entry)
     widget->setObjectName(QString::fromStdString(control.name()));
     entry.widget = widget;
     m_controls[widget] = &control;
-    entry.adapter->connect(control, *widget, *m_context, *this);
+    entry.adapter->connect(control, *widget, *m_context, m_core);
     bindShortcut(control);
 }
 
@@ -205,65 +206,34 @@ QWidget* WindowBinding::parentWidgetFor(const Control& control)
 // does, and only while the control is usable.
 void WindowBinding::bindShortcut(Control& control)
 {
-    if (control.shortcut().empty())
+    const QKeySequence keys = ShortcutKeys::of(control);
+    if (keys.isEmpty())
         return;
-    auto* shortcut = new QShortcut(QKeySequence(QString::fromStdString(control.shortcut()), QKeySequence::PortableText),
-        &m_client, nullptr, nullptr, Qt::WindowShortcut);
+    auto* shortcut = new QShortcut(keys, &m_client, nullptr, nullptr, Qt::WindowShortcut);
     shortcut->setObjectName(QString::fromStdString(control.name() + "Shortcut"));
-    QObject::connect(shortcut, &QShortcut::activated, m_context.get(), [this, &control] {
-        ui::userClicked(control);
-        handled(control);
-    });
+    QObject::connect(shortcut, &QShortcut::activated, m_context.get(), [this, &control] { m_core.clicked(control); });
 }
 
 bool WindowBinding::userPressedEnter()
 {
-    // The window's own focus: the key came to this window.
-    Control* focused = controlFor(m_client.window()->focusWidget());
-    if (ui::userPressedEnter(m_window, focused) == ui::Took::No)
-        return false;
-    handled(focused ? *focused : m_window);
-    return true;
+    return m_core.pressedEnter() == ui::Took::Yes;
 }
 
 void WindowBinding::userCancelled()
 {
-    ui::userCancelled(m_window);
-    handled(m_window);
+    m_core.cancelled();
 }
 
-void WindowBinding::handled(Control& control)
+// The window's own focus: keys come to this window.
+Control* WindowBinding::keyboardFocus() const
 {
-    // Qt has already changed the widget on its own (ticked the box, shown the
-    // picked item); whatever the model made of the event, show the model.
-    m_tracker.markStale(control);
-    mirror();
-}
-
-void WindowBinding::handledKeepingFocus(Control& control)
-{
-    if (Control* focused = controlFor(m_client.window()->focusWidget())) {
-        m_window.setFocusedControl(focused);
-        m_mirrored_focus = focused;
-    }
-    handled(control);
-}
-
-void WindowBinding::taken(Control& control)
-{
-    m_tracker.mirrored(control);
+    return controlFor(m_client.window()->focusWidget());
 }
 
 void WindowBinding::userFocused(QWidget* now)
 {
-    // Where the user puts the focus is the model's focus too; otherwise an
-    // operation moving the focus back to where the model last had it would
-    // look like no move at all.
-    Control* control = controlFor(now);
-    if (!control)
-        return;
-    m_mirrored_focus = control;
-    m_window.setFocusedControl(control);
+    if (Control* control = controlFor(now))
+        m_core.userFocused(*control);
 }
 
 void WindowBinding::mirror()
@@ -309,13 +279,12 @@ void WindowBinding::workStep()
     // A box or window an operation opened over this one is about the
     // window as it was; the work goes on once it has closed.
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal && modal != m_client.window()) {
+    if ((modal && modal != m_client.window()) || m_core.inEvent()) {
         m_work_timer->setInterval(work_waiting_ms);
         return;
     }
     m_work_timer->setInterval(0);
-    m_window.runWork();
-    mirror();
+    m_core.runWork();
     if (!m_window.hasWork())
         m_work_timer->stop();
 }
@@ -353,10 +322,7 @@ void WindowBinding::applyStacking(const Control& control, Entry& entry)
 
 void WindowBinding::mirrorFocus()
 {
-    Control* focus = m_window.focusedControl();
-    if (focus == m_mirrored_focus)
-        return;
-    m_mirrored_focus = focus;
+    Control* focus = m_core.focusToShow();
     if (!focus)
         return;
     if (QWidget* widget = widgetFor(*focus))

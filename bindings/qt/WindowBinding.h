@@ -1,8 +1,9 @@
 #pragma once
 
-#include "bindings/qt/BindingEvents.h"
+#include "bindings/qt/HeldPickTimer.h"
 #include "bindings/qt/PixelScale.h"
 #include "ui/Control.h"
+#include "ui/binding/BindingCore.h"
 #include "ui/binding/MirrorTracker.h"
 
 #include <functional>
@@ -29,14 +30,16 @@ class KindAdapter;
 // host's client widget, one action per menu entry on the host's menu bar
 // (or in the drop-down of the entry holding it), each made, connected and
 // mirrored by its kind's adapter. User events go to the model's entry
-// points, then mirror() copies the model back onto the widgets and closes
-// the window once the model has hidden it. The binding itself keeps the
-// registry, makes widgets lazily, stacks them, moves the focus, walks the
-// controls, takes folders dropped on the window (FolderDrops) and runs the
-// model's stepped work between events; it decides nothing about what an
-// event means, and owns neither the model nor the host (the widgets it
-// makes belong to the client widget).
-class WindowBinding final : private BindingEvents {
+// points through the binding core (ui::BindingCore, which also holds a pick
+// made with keys and keeps the focus rule), then mirror() copies the model
+// back onto the widgets and closes the window once the model has hidden
+// it. The binding itself keeps the registry, makes widgets lazily, stacks
+// them, moves the focus where the core says, walks the controls, takes
+// folders dropped on the window (FolderDrops) and runs the model's stepped
+// work between events; it decides nothing about what an event means, and
+// owns neither the model nor the host (the widgets it makes belong to the
+// client widget).
+class WindowBinding final : private ui::BindingCore::Toolkit {
 public:
     // `menu_bar` may be null for a window without menu entries.
     WindowBinding(ui::Window& window, QWidget& client, QMenuBar* menu_bar);
@@ -47,7 +50,7 @@ public:
     // Copies every control changed since the last mirror onto its widget,
     // touching only properties that differ, with the widget's signals
     // blocked; moves the keyboard focus when the model's focus moved.
-    void mirror();
+    void mirror() override;
 
     // Controls that cannot show yet (hidden, or placed wholly outside their
     // container) get their widget when they first can, or when asked for
@@ -58,8 +61,8 @@ public:
     // belongs to, or null.
     ui::Control* controlFor(const QWidget*) const;
 
-    // Enter and Escape in the window, passed on as ui/UserEvents.h has
-    // them; false when Enter found no button to press.
+    // Enter and Escape in the window, passed on through the binding core;
+    // false when Enter found neither a held pick nor a button to press.
     bool userPressedEnter();
     void userCancelled();
 
@@ -83,9 +86,7 @@ private:
         ui::Stacking applied_stacking = ui::Stacking::Normal;
     };
 
-    void handled(ui::Control&) override;
-    void handledKeepingFocus(ui::Control&) override;
-    void taken(ui::Control&) override;
+    ui::Control* keyboardFocus() const override;
 
     void ensureWidget(ui::Control&, Entry&);
     void create(ui::Control&, Entry&);
@@ -111,12 +112,13 @@ private:
     ui::MirrorTracker m_tracker;
     // Owns every signal connection, so none outlives the binding.
     std::unique_ptr<QObject> m_context;
+    HeldPickTimer m_pick_timer;
+    ui::BindingCore m_core;
     std::unique_ptr<QObject> m_background;
     std::unique_ptr<FolderDrops> m_drops;
     std::unique_ptr<QTimer> m_work_timer;
     std::unordered_map<const ui::Control*, Entry> m_entries;
     std::unordered_map<const QWidget*, ui::Control*> m_controls;
-    const ui::Control* m_mirrored_focus = nullptr;
     // While the constructor builds the widgets, stacking waits until all exist.
     bool m_building = false;
 };

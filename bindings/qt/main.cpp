@@ -1,5 +1,4 @@
 #include "cli/DiscCommandLine.h"
-#include "mainwindow/Form1.h"
 #include "bindings/qt/FontWarmup.h"
 #include "bindings/qt/MainWindowHost.h"
 #include "bindings/qt/QtClipboard.h"
@@ -7,6 +6,7 @@
 #include "bindings/qt/QtMessageBoxes.h"
 #include "bindings/qt/QtModalWindows.h"
 #include "bindings/qt/WindowIcon.h"
+#include "mainwindow/Form1.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

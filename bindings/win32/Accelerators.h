@@ -5,14 +5,19 @@
 #include <optional>
 #include <string_view>
 
+namespace trevalo::ui {
+struct Shortcut;
+}
+
 namespace trevalo::win32 {
 
-// The model's shortcuts, key sequences in portable text ("Ctrl+I",
-// "Ctrl+1", "F1"), as accelerator entries that send WM_COMMAND with a
-// control's ID. Modifiers are Ctrl, Shift and Alt; keys are letters,
-// digits, F1 to F24 and the common named keys.
+// The model's shortcuts as accelerator entries that send WM_COMMAND with a
+// control's ID: the keys ui::Shortcut reads from the model's text, in
+// Win32's virtual keys and flags. It keeps no table (ShortcutTable does).
 class Accelerators {
 public:
+    static ACCEL of(const ui::Shortcut&, WORD command);
+    // None where ui::Shortcut reads no keys from the text.
     static std::optional<ACCEL> parse(std::string_view keys, WORD command);
 };
 

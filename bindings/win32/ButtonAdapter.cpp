@@ -1,12 +1,11 @@
 #include "bindings/win32/ButtonAdapter.h"
 
-#include "ui/Button.h"
-#include "ui/binding/UserEvents.h"
-#include "bindings/win32/BindingEvents.h"
 #include "bindings/win32/ButtonLook.h"
 #include "bindings/win32/ColourMapping.h"
 #include "bindings/win32/ControlWindow.h"
 #include "bindings/win32/TextMapping.h"
+#include "ui/Button.h"
+#include "ui/binding/BindingEvents.h"
 
 namespace trevalo::win32 {
 
@@ -24,12 +23,11 @@ DWORD ButtonAdapter::style(const ui::Control& control) const
     return typeOf(control) | BS_NOTIFY;
 }
 
-void ButtonAdapter::command(ui::Control& control, ControlWindow&, WORD code, BindingEvents& events) const
+void ButtonAdapter::command(ui::Control& control, ControlWindow&, WORD code, ui::BindingEvents& events) const
 {
     if (code != BN_CLICKED && code != BN_DOUBLECLICKED)
         return;
-    ui::userClicked(control);
-    events.handled(control);
+    events.clicked(control);
 }
 
 bool ButtonAdapter::customDraw(const ui::Control& control, const ControlWindow& window, const NMCUSTOMDRAW& draw,

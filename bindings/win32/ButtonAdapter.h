@@ -13,7 +13,7 @@ public:
     DWORD style(const ui::Control&) const override;
     bool takesFocus(const ui::Control&) const override { return true; }
     bool gainsFocus(WORD code) const override { return code == BN_SETFOCUS; }
-    void command(ui::Control&, ControlWindow&, WORD code, BindingEvents&) const override;
+    void command(ui::Control&, ControlWindow&, WORD code, ui::BindingEvents&) const override;
     bool customDraw(const ui::Control&, const ControlWindow&, const NMCUSTOMDRAW&, ColourMapping&, LRESULT&) const override;
     void mirror(const ui::Control&, ControlWindow&) const override;
 };

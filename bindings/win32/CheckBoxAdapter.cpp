@@ -1,11 +1,10 @@
 #include "bindings/win32/CheckBoxAdapter.h"
 
-#include "ui/CheckBox.h"
-#include "ui/binding/UserEvents.h"
-#include "bindings/win32/BindingEvents.h"
 #include "bindings/win32/ButtonLook.h"
 #include "bindings/win32/ControlWindow.h"
 #include "bindings/win32/TextMapping.h"
+#include "ui/CheckBox.h"
+#include "ui/binding/BindingEvents.h"
 
 namespace trevalo::win32 {
 
@@ -14,13 +13,12 @@ DWORD CheckBoxAdapter::style(const ui::Control&) const
     return BS_3STATE | BS_MULTILINE | BS_NOTIFY;
 }
 
-void CheckBoxAdapter::command(ui::Control& control, ControlWindow&, WORD code, BindingEvents& events) const
+void CheckBoxAdapter::command(ui::Control& control, ControlWindow&, WORD code, ui::BindingEvents& events) const
 {
     // With BS_NOTIFY a quick second click comes as a double click.
     if (code != BN_CLICKED && code != BN_DOUBLECLICKED)
         return;
-    ui::userClicked(control);
-    events.handled(control);
+    events.clicked(control);
 }
 
 void CheckBoxAdapter::mirror(const ui::Control& control, ControlWindow& window) const

@@ -1,12 +1,12 @@
 #include "bindings/win32/ComboBoxAdapter.h"
 
-#include "ui/ComboBox.h"
-#include "bindings/win32/BindingEvents.h"
 #include "bindings/win32/ColourMapping.h"
 #include "bindings/win32/ControlWindow.h"
 #include "bindings/win32/Dpi.h"
 #include "bindings/win32/FontMapping.h"
 #include "bindings/win32/TextMapping.h"
+#include "ui/ComboBox.h"
+#include "ui/binding/BindingEvents.h"
 
 #include <algorithm>
 #include <optional>
@@ -97,7 +97,7 @@ void ComboBoxAdapter::laidOut(const ui::Control&, ControlWindow& window, RECT pl
 // says so twice (CBN_SELENDOK, then CBN_SELCHANGE); the change that
 // follows an open pick once the drop-down has closed shows the item the
 // model now shows, and is no change at all.
-void ComboBoxAdapter::command(ui::Control& control, ControlWindow& window, WORD code, BindingEvents& events) const
+void ComboBoxAdapter::command(ui::Control& control, ControlWindow& window, WORD code, ui::BindingEvents& events) const
 {
     auto& list = static_cast<ui::ComboBox&>(control);
     const bool dropped = SendMessageW(window.hwnd, CB_GETDROPPEDSTATE, 0, 0);
@@ -116,18 +116,18 @@ void ComboBoxAdapter::command(ui::Control& control, ControlWindow& window, WORD 
             events.pickedByKey(list, std::size_t(current));
         return;
     case CBN_SELENDCANCEL:
-        events.handled(list);
+        events.changedOnItsOwn(list);
         return;
     case CBN_DROPDOWN: {
         const int width = dropDownWidth(control, window);
         if (SendMessageW(window.hwnd, CB_GETDROPPEDWIDTH, 0, 0) != width)
             SendMessageW(window.hwnd, CB_SETDROPPEDWIDTH, WPARAM(width), 0);
-        events.settleKeyPick();
+        events.leftList();
         return;
     }
     case CBN_KILLFOCUS:
         window.type_ahead.end();
-        events.settleKeyPick();
+        events.leftList();
         return;
     default:
         return;
@@ -142,7 +142,7 @@ void ComboBoxAdapter::command(ui::Control& control, ControlWindow& window, WORD 
 // list's and the window's own; a character in two UTF-16 halves, which no
 // item begins with, is taken and changes nothing.
 bool ComboBoxAdapter::typed(ui::Control& control, ControlWindow& window, wchar_t character, DWORD time,
-    BindingEvents& events) const
+    ui::BindingEvents& events) const
 {
     if (character < L' ' || character == 0x7F) {
         window.type_ahead.end();

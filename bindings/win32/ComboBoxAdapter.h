@@ -24,8 +24,8 @@ public:
     void created(const ui::Control&, ControlWindow&) const override;
     RECT windowRect(const ui::Control&, const ControlWindow&, RECT placed, FontMapping&, int dpi) const override;
     void laidOut(const ui::Control&, ControlWindow&, RECT placed, FontMapping&, int dpi) const override;
-    void command(ui::Control&, ControlWindow&, WORD code, BindingEvents&) const override;
-    bool typed(ui::Control&, ControlWindow&, wchar_t, DWORD time, BindingEvents&) const override;
+    void command(ui::Control&, ControlWindow&, WORD code, ui::BindingEvents&) const override;
+    bool typed(ui::Control&, ControlWindow&, wchar_t, DWORD time, ui::BindingEvents&) const override;
     void measureItem(const ui::Control&, const ControlWindow&, MEASUREITEMSTRUCT&, FontMapping&, int dpi) const override;
     void drawItem(const ui::Control&, const ControlWindow&, const DRAWITEMSTRUCT&, ColourMapping&, int dpi) const override;
     void mirror(const ui::Control&, ControlWindow&) const override;

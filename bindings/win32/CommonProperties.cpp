@@ -1,12 +1,12 @@
 #include "bindings/win32/CommonProperties.h"
 
-#include "ui/binding/MirrorTracker.h"
-#include "ui/OptionButton.h"
 #include "bindings/win32/ColourMapping.h"
 #include "bindings/win32/ControlWindow.h"
 #include "bindings/win32/FontMapping.h"
 #include "bindings/win32/KindAdapter.h"
 #include "bindings/win32/PixelScale.h"
+#include "ui/OptionButton.h"
+#include "ui/binding/MirrorTracker.h"
 
 namespace trevalo::win32 {
 

@@ -1,7 +1,7 @@
 #include "bindings/win32/ControlRegistry.h"
 
-#include "ui/binding/MirrorTracker.h"
 #include "bindings/win32/ControlIds.h"
+#include "ui/binding/MirrorTracker.h"
 
 namespace trevalo::win32 {
 

@@ -1,10 +1,10 @@
 #include "bindings/win32/ControlTooltips.h"
 
-#include "ui/Control.h"
-#include "ui/binding/MirrorTracker.h"
 #include "bindings/win32/ControlRegistry.h"
 #include "bindings/win32/KindAdapter.h"
 #include "bindings/win32/TextMapping.h"
+#include "ui/Control.h"
+#include "ui/binding/MirrorTracker.h"
 
 namespace trevalo::win32 {
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "ui/binding/HeldPick.h"
 #include "ui/binding/TypeAhead.h"
-#include "bindings/win32/KeyPick.h"
 
 #include <windows.h>
 
@@ -42,7 +42,7 @@ struct ControlWindow {
     // The item the closed list shows, as last mirrored (-1: none).
     int shown_index = -1;
     // What has been typed on a list, to pick an item by.
-    ui::TypeAhead type_ahead { KeyPick::pause_ms };
+    ui::TypeAhead type_ahead { ui::HeldPick::pause_ms };
 };
 
 }

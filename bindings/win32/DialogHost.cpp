@@ -1,7 +1,7 @@
 #include "bindings/win32/DialogHost.h"
 
-#include "ui/Window.h"
 #include "bindings/win32/WindowBinding.h"
+#include "ui/Window.h"
 
 #include <algorithm>
 

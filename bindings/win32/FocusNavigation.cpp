@@ -1,7 +1,7 @@
 #include "bindings/win32/FocusNavigation.h"
 
-#include "ui/Window.h"
 #include "bindings/win32/ControlRegistry.h"
+#include "ui/Window.h"
 
 #include <vector>
 

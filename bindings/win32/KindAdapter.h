@@ -5,9 +5,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
+namespace trevalo::ui {
+class BindingEvents;
+}
+
 namespace trevalo::win32 {
 
-class BindingEvents;
 class ColourMapping;
 class FontMapping;
 struct ControlWindow;
@@ -15,7 +18,7 @@ struct ControlWindow;
 // Makes, mirrors and listens to the native control of one kind of control.
 // One adapter per kind; the binding asks of(kind) and never switches on
 // kinds itself. Adapters decide nothing about what an event means: they
-// pass it to the model's entry points. Menu entries (items of the menu
+// report it to the binding core (ui::BindingEvents). Menu entries (items of the menu
 // bar) and the window (the host's own window) have adapters of their own
 // shape.
 class KindAdapter {
@@ -47,11 +50,11 @@ public:
     virtual bool gainsFocus(WORD) const { return false; }
     virtual bool losesFocus(WORD) const { return false; }
     // A notification the control sent its parent (WM_COMMAND's code).
-    virtual void command(ui::Control&, ControlWindow&, WORD /*code*/, BindingEvents&) const { }
+    virtual void command(ui::Control&, ControlWindow&, WORD /*code*/, ui::BindingEvents&) const { }
     // A character typed on the control (WM_CHAR), before the control's own
     // window procedure sees it, with the time it was typed; true when the
     // adapter took it.
-    virtual bool typed(ui::Control&, ControlWindow&, wchar_t, DWORD /*time*/, BindingEvents&) const { return false; }
+    virtual bool typed(ui::Control&, ControlWindow&, wchar_t, DWORD /*time*/, ui::BindingEvents&) const { return false; }
     // NM_CUSTOMDRAW from the control; true when `result` is the answer.
     virtual bool customDraw(const ui::Control&, const ControlWindow&, const NMCUSTOMDRAW&, ColourMapping&, LRESULT&) const
     {

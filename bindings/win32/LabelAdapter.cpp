@@ -1,11 +1,11 @@
 #include "bindings/win32/LabelAdapter.h"
 
-#include "ui/Label.h"
 #include "bindings/win32/ColourMapping.h"
 #include "bindings/win32/ControlWindow.h"
 #include "bindings/win32/Dpi.h"
 #include "bindings/win32/TextMapping.h"
 #include "bindings/win32/Wine.h"
+#include "ui/Label.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #include "bindings/win32/MenuBar.h"
 
-#include "ui/binding/MirrorTracker.h"
-#include "ui/Window.h"
 #include "bindings/win32/ControlIds.h"
 #include "bindings/win32/MenuEntryAdapter.h"
+#include "ui/Window.h"
+#include "ui/binding/MirrorTracker.h"
 
 #include <vector>
 

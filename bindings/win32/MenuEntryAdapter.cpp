@@ -1,8 +1,8 @@
 #include "bindings/win32/MenuEntryAdapter.h"
 
-#include "ui/binding/BindingTexts.h"
-#include "ui/Control.h"
 #include "bindings/win32/TextMapping.h"
+#include "ui/Control.h"
+#include "ui/binding/BindingTexts.h"
 
 #include <string>
 

@@ -1,11 +1,10 @@
 #include "bindings/win32/OptionButtonAdapter.h"
 
-#include "ui/OptionButton.h"
-#include "ui/binding/UserEvents.h"
-#include "bindings/win32/BindingEvents.h"
 #include "bindings/win32/ButtonLook.h"
 #include "bindings/win32/ControlWindow.h"
 #include "bindings/win32/TextMapping.h"
+#include "ui/OptionButton.h"
+#include "ui/binding/BindingEvents.h"
 
 namespace trevalo::win32 {
 
@@ -14,12 +13,11 @@ DWORD OptionButtonAdapter::style(const ui::Control&) const
     return BS_RADIOBUTTON | BS_MULTILINE | BS_NOTIFY;
 }
 
-void OptionButtonAdapter::command(ui::Control& control, ControlWindow&, WORD code, BindingEvents& events) const
+void OptionButtonAdapter::command(ui::Control& control, ControlWindow&, WORD code, ui::BindingEvents& events) const
 {
     if (code != BN_CLICKED && code != BN_DOUBLECLICKED)
         return;
-    ui::userClicked(control);
-    events.handled(control);
+    events.clicked(control);
 }
 
 void OptionButtonAdapter::mirror(const ui::Control& control, ControlWindow& window) const

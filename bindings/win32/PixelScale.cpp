@@ -1,6 +1,6 @@
 #include "bindings/win32/PixelScale.h"
 
-#include <cmath>
+#include "ui/binding/PixelEdges.h"
 
 namespace trevalo::win32 {
 
@@ -11,12 +11,13 @@ PixelScale::PixelScale(int dpi)
 
 int PixelScale::pixels(int twips) const
 {
-    return int(std::lround(double(twips) * m_dpi / 1440.0));
+    return ui::PixelEdges::pixels(twips, m_dpi);
 }
 
 RECT PixelScale::rect(const ui::Place& place) const
 {
-    return RECT { pixels(place.left), pixels(place.top), pixels(place.right()), pixels(place.bottom()) };
+    const ui::PixelEdges edges = ui::PixelEdges::of(place, m_dpi);
+    return RECT { edges.left, edges.top, edges.right, edges.bottom };
 }
 
 SIZE PixelScale::size(int width_twips, int height_twips) const

@@ -3,8 +3,6 @@
 #include "bindings/win32/Accelerators.h"
 #include "bindings/win32/ControlIds.h"
 
-#include <optional>
-
 namespace trevalo::win32 {
 
 ShortcutTable::ShortcutTable(std::size_t controls)
@@ -20,9 +18,10 @@ ShortcutTable::~ShortcutTable()
 
 bool ShortcutTable::note(std::size_t order, const std::string& keys)
 {
-    if (m_shortcuts[order] == keys)
+    std::optional<ui::Shortcut> shortcut = ui::Shortcut::parse(keys);
+    if (m_shortcuts[order] == shortcut)
         return false;
-    m_shortcuts[order] = keys;
+    m_shortcuts[order] = shortcut;
     return true;
 }
 
@@ -35,10 +34,8 @@ void ShortcutTable::rebuild()
     m_table = nullptr;
     std::vector<ACCEL> table;
     for (std::size_t order = 0; order < m_shortcuts.size(); ++order) {
-        if (m_shortcuts[order].empty())
-            continue;
-        if (std::optional<ACCEL> accel = Accelerators::parse(m_shortcuts[order], WORD(ControlIds::forOrder(order))))
-            table.push_back(*accel);
+        if (m_shortcuts[order])
+            table.push_back(Accelerators::of(*m_shortcuts[order], WORD(ControlIds::forOrder(order))));
     }
     if (!table.empty())
         m_table = CreateAcceleratorTableW(table.data(), int(table.size()));

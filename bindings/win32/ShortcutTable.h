@@ -1,8 +1,11 @@
 #pragma once
 
+#include "ui/binding/Shortcut.h"
+
 #include <windows.h>
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,8 +14,9 @@ namespace trevalo::win32 {
 // The window's accelerator table, made from its controls' shortcuts: a
 // control's key sends the host WM_COMMAND with the control's ID from
 // anywhere in the window, which the binding passes on as a click. It keeps
-// the shortcuts it was last told, by the model's order of the controls, and
-// makes the table again only when one of them changed.
+// the keys it last read from the controls' shortcuts (ui::Shortcut), by the
+// model's order of the controls, and makes the table again only when one
+// of them changed.
 class ShortcutTable {
 public:
     explicit ShortcutTable(std::size_t controls);
@@ -27,7 +31,7 @@ public:
     bool translate(HWND host, MSG&) const;
 
 private:
-    std::vector<std::string> m_shortcuts;
+    std::vector<std::optional<ui::Shortcut>> m_shortcuts;
     HACCEL m_table = nullptr;
 };
 

@@ -1,12 +1,11 @@
 #include "bindings/win32/TextBoxAdapter.h"
 
-#include "ui/TextBox.h"
-#include "ui/binding/UserEvents.h"
-#include "bindings/win32/BindingEvents.h"
 #include "bindings/win32/ControlWindow.h"
 #include "bindings/win32/Dpi.h"
 #include "bindings/win32/TextMapping.h"
 #include "bindings/win32/Wine.h"
+#include "ui/TextBox.h"
+#include "ui/binding/BindingEvents.h"
 
 namespace trevalo::win32 {
 
@@ -87,15 +86,12 @@ void TextBoxAdapter::laidOut(const ui::Control& control, ControlWindow& window, 
 
 // A box the user may type into keeps the model's text in step, so
 // operations read what is shown. Typing runs no operation.
-void TextBoxAdapter::command(ui::Control& control, ControlWindow& window, WORD code, BindingEvents& events) const
+void TextBoxAdapter::command(ui::Control& control, ControlWindow& window, WORD code, ui::BindingEvents& events) const
 {
     if (code != EN_CHANGE)
         return;
     auto& box = static_cast<ui::TextBox&>(control);
-    if (ui::userTyped(box, TextMapping::utf8(TextMapping::windowText(window.hwnd))) == ui::Typed::Taken)
-        events.taken(box);
-    else
-        events.handled(box);
+    events.typed(box, TextMapping::utf8(TextMapping::windowText(window.hwnd)));
 }
 
 void TextBoxAdapter::mirror(const ui::Control& control, ControlWindow& window) const

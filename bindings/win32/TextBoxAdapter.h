@@ -18,7 +18,7 @@ public:
     bool gainsFocus(WORD code) const override { return code == EN_SETFOCUS; }
     void created(const ui::Control&, ControlWindow&) const override;
     void laidOut(const ui::Control&, ControlWindow&, RECT placed, FontMapping&, int dpi) const override;
-    void command(ui::Control&, ControlWindow&, WORD code, BindingEvents&) const override;
+    void command(ui::Control&, ControlWindow&, WORD code, ui::BindingEvents&) const override;
     void mirror(const ui::Control&, ControlWindow&) const override;
 };
 

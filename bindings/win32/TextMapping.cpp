@@ -1,7 +1,7 @@
 #include "bindings/win32/TextMapping.h"
 
-#include "ui/binding/BindingTexts.h"
 #include "ui/Control.h"
+#include "ui/binding/BindingTexts.h"
 
 
 namespace trevalo::win32 {

@@ -1,8 +1,8 @@
 #include "bindings/win32/WindowAdapter.h"
 
-#include "ui/Window.h"
 #include "bindings/win32/ColourMapping.h"
 #include "bindings/win32/TextMapping.h"
+#include "ui/Window.h"
 
 namespace trevalo::win32 {
 

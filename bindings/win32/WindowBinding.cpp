@@ -1,15 +1,12 @@
 #include "bindings/win32/WindowBinding.h"
 
-#include "ui/ComboBox.h"
-#include "ui/binding/UserEvents.h"
-#include "ui/Window.h"
 #include "bindings/win32/CommonProperties.h"
 #include "bindings/win32/ControlIds.h"
 #include "bindings/win32/KindAdapter.h"
-#include "ui/ScopedDepth.h"
 #include "bindings/win32/ScopedFlag.h"
 #include "bindings/win32/TextMapping.h"
 #include "bindings/win32/WindowAdapter.h"
+#include "ui/Window.h"
 
 #include <shellapi.h>
 
@@ -18,14 +15,13 @@ namespace trevalo::win32 {
 using ui::Control;
 using ui::ControlKind;
 using ui::MirrorTracker;
-using ui::ScopedDepth;
 using ui::Stacking;
 
 namespace {
 
 // WM_TIMER comes only when no input, posted message or painting is waiting,
-// so a step never keeps a click (Cancel) or a repaint waiting. KeyPick has
-// timer 1.
+// so a step never keeps a click (Cancel) or a repaint waiting.
+// HeldPickTimer has timer 1.
 constexpr UINT_PTR work_timer = 2;
 
 void markDescendantsStale(const Control& control, MirrorTracker& tracker)
@@ -47,7 +43,8 @@ WindowBinding::WindowBinding(ui::Window& window, HWND host, int dpi)
     , m_painting(host, m_registry, m_fonts)
     , m_tooltips(host, m_registry)
     , m_navigation(window, host, m_registry)
-    , m_key_pick(host, m_event_depth)
+    , m_pick_timer(host)
+    , m_core(window, m_tracker, *this, m_pick_timer)
     , m_menu_bar(window, host, m_tracker)
     , m_shortcuts(m_tracker.controls().size())
     , m_stacked(m_tracker.controls().size(), Stacking::Normal)
@@ -101,7 +98,7 @@ void WindowBinding::create(std::size_t order)
     mirrorEntry(order);
 }
 
-void WindowBinding::mirror(Focus focus)
+void WindowBinding::mirror()
 {
     {
         ScopedFlag writing(m_mirroring);
@@ -141,10 +138,7 @@ void WindowBinding::mirror(Focus focus)
             restack();
         if (shortcuts_changed)
             m_shortcuts.rebuild();
-        if (focus == Focus::Follow)
-            mirrorFocus();
-        else
-            m_mirrored_focus = m_window.focusedControl();
+        mirrorFocus();
     }
     // Dropped files reach a window only while it says it takes them.
     const bool takes_drops = static_cast<bool>(m_window.on_drop_folder);
@@ -180,13 +174,8 @@ void WindowBinding::workStep()
     // A box or window an operation opened over this one (it disables the
     // window meanwhile), or an event of this window still running, is
     // about the window as it was; the work goes on once they are done.
-    if (!IsWindowEnabled(m_host) || m_event_depth > 0)
-        return;
-    {
-        ScopedDepth counted(m_event_depth);
-        m_window.runWork();
-    }
-    mirror();
+    if (IsWindowEnabled(m_host))
+        m_core.runWork();
 }
 
 // Only the first dropped item counts, and only when it is a folder.
@@ -201,8 +190,7 @@ void WindowBinding::dropped(HDROP drop)
     const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return;
-    commitKeyPick();
-    passOn(m_window, [&] { ui::userDroppedFolder(m_window, TextMapping::utf8(path)); });
+    m_core.droppedFolder(TextMapping::utf8(path));
 }
 
 void WindowBinding::mirrorEntry(std::size_t order)
@@ -256,28 +244,14 @@ void WindowBinding::restack()
         m_stacked[order] = controls[order]->stacking();
 }
 
-template <typename Event>
-void WindowBinding::passOn(Control& shown, Event event)
-{
-    {
-        ScopedDepth counted(m_event_depth);
-        event();
-    }
-    handled(shown);
-}
-
 void WindowBinding::userCancelled()
 {
-    commitKeyPick();
-    passOn(m_window, [&] { ui::userCancelled(m_window); });
+    m_core.cancelled();
 }
 
 void WindowBinding::mirrorFocus()
 {
-    Control* focus = m_window.focusedControl();
-    if (focus == m_mirrored_focus)
-        return;
-    m_mirrored_focus = focus;
+    Control* focus = m_core.focusToShow();
     if (!focus)
         return;
     HWND hwnd = windowFor(*focus);
@@ -285,44 +259,12 @@ void WindowBinding::mirrorFocus()
         SetFocus(hwnd);
 }
 
-void WindowBinding::userFocused(Control& control)
-{
-    // Where the user puts the focus is the model's focus too; otherwise an
-    // operation moving the focus back to where the model last had it would
-    // look like no move at all.
-    m_mirrored_focus = &control;
-    m_window.setFocusedControl(&control);
-}
-
-void WindowBinding::handled(Control& control)
-{
-    // Win32 may have changed the control on its own (shown the item the
-    // keys moved to); whatever the model made of the event, show the model.
-    m_tracker.markStale(control);
-    mirror();
-}
-
-void WindowBinding::picked(ui::ComboBox& list, std::size_t index)
-{
-    if (m_key_pick.heldOnOther(list))
-        commitKeyPick();
-    m_key_pick.drop();
-    passOn(list, [&] { ui::userPicked(list, index); });
-}
-
-void WindowBinding::pickedByKey(ui::ComboBox& list, std::size_t index)
-{
-    if (m_key_pick.heldOnOther(list))
-        commitKeyPick();
-    m_key_pick.hold(list, index);
-}
-
 // A held pick goes before Tab moves on: it may show the very control Tab
 // should reach next (the Caution a chapter menu brings).
 bool WindowBinding::translateTab(const MSG& message)
 {
     if (message.message == WM_KEYDOWN && message.wParam == VK_TAB)
-        commitKeyPick();
+        m_core.keysDone();
     return m_navigation.translateTab(message);
 }
 
@@ -335,28 +277,7 @@ bool WindowBinding::translateCharacter(const MSG& message)
         return false;
     Control& control = m_registry.control(*order);
     ControlWindow& window = m_registry.window(*order);
-    if (m_key_pick.heldOnOther(control))
-        commitKeyPick();
-    ScopedDepth event(m_event_depth);
-    return window.adapter->typed(control, window, wchar_t(message.wParam), message.time, *this);
-}
-
-// The list's operation may move the model's focus (to the list's focus
-// sink, so that a stray key cannot change it); the keyboard stays where the
-// user has it, or the next key could not go on choosing.
-void WindowBinding::commitKeyPick()
-{
-    const std::optional<KeyPick::Pick> pick = m_key_pick.take();
-    if (!pick)
-        return;
-    {
-        ScopedDepth event(m_event_depth);
-        ui::userPicked(*pick->list, pick->index);
-    }
-    m_tracker.markStale(*pick->list);
-    mirror(Focus::StayWithUser);
-    if (Control* focused = controlFor(GetFocus()))
-        userFocused(*focused);
+    return window.adapter->typed(control, window, wchar_t(message.wParam), message.time, m_core);
 }
 
 void WindowBinding::setDpi(int dpi)
@@ -377,20 +298,8 @@ bool WindowBinding::command(int id, int code, HWND from)
     if (id == IDOK) {
         // Enter, from the dialog manager: a list picked with keys takes it
         // as the end of the pick; otherwise the window's buttons may.
-        if (m_mirroring)
-            return true;
-        if (m_key_pick.held()) {
-            commitKeyPick();
-            return true;
-        }
-        Control* focused = controlFor(GetFocus());
-        ui::Took took;
-        {
-            ScopedDepth event(m_event_depth);
-            took = ui::userPressedEnter(m_window, focused ? focused : m_window.focusedControl());
-        }
-        if (took == ui::Took::Yes)
-            handled(m_window);
+        if (!m_mirroring)
+            m_core.pressedEnter();
         return true;
     }
     const std::optional<std::size_t> order = m_registry.orderOfId(id);
@@ -404,22 +313,18 @@ bool WindowBinding::command(int id, int code, HWND from)
         return true;
     if (!from) {
         // A menu item (code 0) or an accelerator (code 1).
-        commitKeyPick();
-        passOn(control, [&] { ui::userClicked(control); });
+        m_core.clicked(control);
         return true;
     }
     if (!window.adapter)
         return true;
     if (window.adapter->gainsFocus(WORD(code))) {
-        userFocused(control);
+        m_core.userFocused(control);
         return true;
     }
     if (window.adapter->losesFocus(WORD(code)))
         return true;
-    if (m_key_pick.heldOnOther(control))
-        commitKeyPick();
-    ScopedDepth event(m_event_depth);
-    window.adapter->command(control, window, WORD(code), *this);
+    window.adapter->command(control, window, WORD(code), m_core);
     return true;
 }
 
@@ -451,8 +356,7 @@ bool WindowBinding::handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& 
         if (!m_pressed_on_background)
             return false;
         m_pressed_on_background = false;
-        commitKeyPick();
-        passOn(m_window, [&] { ui::userClicked(m_window); });
+        m_core.clicked(m_window);
         return true;
     case WM_SETFOCUS:
         m_navigation.focusSomething();
@@ -481,9 +385,9 @@ bool WindowBinding::handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& 
     default:
         break;
     }
-    if (!m_key_pick.isDue(message, wparam))
+    if (!m_pick_timer.isDue(message, wparam))
         return false;
-    commitKeyPick();
+    m_core.timerFired();
     return true;
 }
 

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "ui/Control.h"
-#include "ui/binding/MirrorTracker.h"
-#include "bindings/win32/BindingEvents.h"
 #include "bindings/win32/ControlPainting.h"
 #include "bindings/win32/ControlRegistry.h"
 #include "bindings/win32/ControlTooltips.h"
 #include "bindings/win32/FocusNavigation.h"
 #include "bindings/win32/FontMapping.h"
-#include "bindings/win32/KeyPick.h"
+#include "bindings/win32/HeldPickTimer.h"
 #include "bindings/win32/MenuBar.h"
 #include "bindings/win32/PixelScale.h"
 #include "bindings/win32/ShortcutTable.h"
+#include "ui/Control.h"
+#include "ui/binding/BindingCore.h"
+#include "ui/binding/MirrorTracker.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -21,7 +21,6 @@
 #include <vector>
 
 namespace trevalo::ui {
-class ComboBox;
 class Window;
 }
 
@@ -32,19 +31,20 @@ namespace trevalo::win32 {
 // under the controls inside it), and one menu-bar item per menu entry,
 // each made, listened to and mirrored by its kind's adapter. The host
 // forwards its window's messages here; user events go to the model's entry
-// points, then mirror() copies the model back onto the controls and tells
-// the host once the model has hidden the window. The binding itself keeps
-// the registry (control IDs, windows), makes windows lazily, stacks them,
-// walks the controls to mirror them and dispatches the host's messages; its
-// parts move the focus with Tab (FocusNavigation), show the tooltips
-// (ControlTooltips), answer the painting messages (ControlPainting), keep
-// the menu bar and the accelerator table (MenuBar, ShortcutTable) and hold
-// a list's pick until the keys are done with it (KeyPick); it takes folders
-// dropped on the window and runs the model's stepped work between the
-// user's events. It decides nothing about what an event means, and owns
-// neither the model nor the host window (the windows it makes are the
-// host's children).
-class WindowBinding final : private BindingEvents {
+// points through the binding core (ui::BindingCore, which also holds a
+// pick made with keys and keeps the focus rule), then mirror() copies the
+// model back onto the controls and tells the host once the model has
+// hidden the window. The binding itself keeps the registry (control IDs,
+// windows), makes windows lazily, stacks them, walks the controls to
+// mirror them and dispatches the host's messages; its parts move the focus
+// with Tab (FocusNavigation), show the tooltips (ControlTooltips), answer
+// the painting messages (ControlPainting), keep the menu bar and the
+// accelerator table (MenuBar, ShortcutTable) and time the held pick
+// (HeldPickTimer); it takes folders dropped on the window and runs the
+// model's stepped work between the user's events. It decides nothing about
+// what an event means, and owns neither the model nor the host window (the
+// windows it makes are the host's children).
+class WindowBinding final : private ui::BindingCore::Toolkit {
 public:
     WindowBinding(ui::Window& window, HWND host, int dpi);
     ~WindowBinding();
@@ -56,12 +56,11 @@ public:
     // forward messages (WM_MEASUREITEM) while the controls are being made.
     void start() { mirror(); }
 
-    enum class Focus { Follow, StayWithUser };
     // Copies every control changed since the last mirror onto its window,
     // touching only properties that differ, with the binding deaf to the
-    // notifications its own writes cause; moves the keyboard focus when the
-    // model's focus moved, unless asked to leave it with the user.
-    void mirror(Focus focus = Focus::Follow);
+    // notifications its own writes cause; moves the keyboard focus where
+    // the binding core says.
+    void mirror() override;
 
     // A message of the host window; true when the binding answered it, with
     // `result` as the answer.
@@ -101,22 +100,12 @@ public:
     std::function<void()> on_mirrored;
 
 private:
-    void handled(ui::Control&) override;
-    void taken(ui::Control& control) override { m_tracker.mirrored(control); }
-    void picked(ui::ComboBox&, std::size_t index) override;
-    void pickedByKey(ui::ComboBox&, std::size_t index) override;
-    void settleKeyPick() override { m_key_pick.settle(); }
-    void commitKeyPick();
-    // Passes on a user event to the model, counted in m_event_depth while
-    // it runs, then shows the model again, `shown` too.
-    template <typename Event>
-    void passOn(ui::Control& shown, Event);
+    ui::Control* keyboardFocus() const override { return controlFor(GetFocus()); }
 
     void create(std::size_t order);
     void mirrorEntry(std::size_t order);
     void mirrorFocus();
     void restack();
-    void userFocused(ui::Control&);
     bool command(int id, int code, HWND from);
     void dropped(HDROP);
     // The model's long work, a step at a time, with the user's events and
@@ -133,16 +122,12 @@ private:
     ControlPainting m_painting;
     ControlTooltips m_tooltips;
     FocusNavigation m_navigation;
-    // User events in progress: a message box or modal window an operation
-    // opens runs a message loop inside it, where a pick made with keys must
-    // wait.
-    int m_event_depth = 0;
-    KeyPick m_key_pick;
+    HeldPickTimer m_pick_timer;
+    ui::BindingCore m_core;
     MenuBar m_menu_bar;
     ShortcutTable m_shortcuts;
 
     std::vector<ui::Stacking> m_stacked;
-    const ui::Control* m_mirrored_focus = nullptr;
     // The binding's own writes to controls make Win32 send notifications
     // (EN_CHANGE, focus changes); while it writes, they are not the user's.
     bool m_mirroring = false;

@@ -1,10 +1,10 @@
 #include "bindings/win32/WindowHost.h"
 
-#include "ui/Window.h"
 #include "bindings/win32/Dpi.h"
 #include "bindings/win32/Images.h"
 #include "bindings/win32/PixelScale.h"
 #include "bindings/win32/WindowBinding.h"
+#include "ui/Window.h"
 
 namespace trevalo::win32 {
 

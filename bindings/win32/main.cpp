@@ -1,15 +1,15 @@
 #include "cli/DiscCommandLine.h"
-#include "mainwindow/Form1.h"
 #include "bindings/win32/CommandLine.h"
 #include "bindings/win32/ConsoleOutput.h"
 #include "bindings/win32/MainWindowHost.h"
 #include "bindings/win32/MessageLoop.h"
 #include "bindings/win32/TextMapping.h"
-#include "bindings/win32/WindowBinding.h"
 #include "bindings/win32/Win32Clipboard.h"
 #include "bindings/win32/Win32FolderChooser.h"
 #include "bindings/win32/Win32MessageBoxes.h"
 #include "bindings/win32/Win32ModalWindows.h"
+#include "bindings/win32/WindowBinding.h"
+#include "mainwindow/Form1.h"
 
 #include <windows.h>
 #include <commctrl.h>

@@ -9,10 +9,10 @@
 // button at the disc's menu).
 
 #include "bindings/qt/DarkPalette.h"
-#include "mainwindow/Form1.h"
-#include "support/FakePlatform.h"
 #include "bindings/qt/DialogHost.h"
 #include "bindings/qt/MainWindowHost.h"
+#include "mainwindow/Form1.h"
+#include "support/FakePlatform.h"
 #include "windows/frmAbout.h"
 #include "windows/frmDisc.h"
 #include "windows/frmLog.h"

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "bindings/qt/MainWindowHost.h"
 #include "mainwindow/Form1.h"
 #include "support/FakePlatform.h"
-#include "bindings/qt/MainWindowHost.h"
 
 #include <QWidget>
 

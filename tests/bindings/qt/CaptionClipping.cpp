@@ -1,7 +1,7 @@
 #include "bindings/qt/CaptionClipping.h"
 
-#include "ui/Window.h"
 #include "bindings/qt/FrameWidget.h"
+#include "ui/Window.h"
 
 #include <QCheckBox>
 #include <QComboBox>

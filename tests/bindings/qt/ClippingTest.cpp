@@ -1,8 +1,8 @@
 #include "bindings/qt/BoundForm1.h"
 #include "bindings/qt/CaptionClipping.h"
 
-#include "ui/ComboBox.h"
 #include "bindings/qt/DialogHost.h"
+#include "ui/ComboBox.h"
 #include "windows/Note.h"
 #include "windows/frmAbout.h"
 #include "windows/frmLog.h"

@@ -1,9 +1,9 @@
 #include "ui/ComboBox.h"
+#include "bindings/qt/ColourMapping.h"
+#include "bindings/qt/Contrast.h"
 #include "ui/Label.h"
 #include "ui/TextBox.h"
 #include "ui/Window.h"
-#include "bindings/qt/ColourMapping.h"
-#include "bindings/qt/Contrast.h"
 
 #include <gtest/gtest.h>
 

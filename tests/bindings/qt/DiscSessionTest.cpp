@@ -5,12 +5,12 @@
 
 #include "bindings/qt/FakeFolderChooser.h"
 
-#include "dvdnav/DvdnavRun.h"
-#include "mainwindow/Form1.h"
 #include "bindings/qt/DialogHost.h"
 #include "bindings/qt/MainWindowHost.h"
 #include "bindings/qt/QtMessageBoxes.h"
 #include "bindings/qt/QtModalWindows.h"
+#include "dvdnav/DvdnavRun.h"
+#include "mainwindow/Form1.h"
 #include "support/FakePlatform.h"
 #include "windows/frmDisc.h"
 

@@ -1,9 +1,9 @@
 #include "bindings/qt/BoundForm1.h"
 #include "bindings/qt/CaptionClipping.h"
 
+#include "bindings/qt/FrameWidget.h"
 #include "ui/ComboBox.h"
 #include "ui/TextBox.h"
-#include "bindings/qt/FrameWidget.h"
 
 #include <QAction>
 #include <QApplication>

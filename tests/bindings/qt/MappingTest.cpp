@@ -1,10 +1,10 @@
 #include "ui/Label.h"
-#include "ui/TextBox.h"
-#include "ui/Window.h"
 #include "bindings/qt/ColourMapping.h"
 #include "bindings/qt/FontMapping.h"
 #include "bindings/qt/PixelScale.h"
 #include "bindings/qt/WindowIcon.h"
+#include "ui/TextBox.h"
+#include "ui/Window.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -2,9 +2,9 @@
 #include "bindings/qt/CaptionClipping.h"
 #include "bindings/qt/WindowStates.h"
 
+#include "bindings/qt/FrameWidget.h"
 #include "ui/TextBox.h"
 #include "ui/Window.h"
-#include "bindings/qt/FrameWidget.h"
 
 #include <QComboBox>
 #include <QImage>

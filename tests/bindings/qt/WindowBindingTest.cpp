@@ -1,4 +1,6 @@
 #include "ui/Button.h"
+#include "bindings/qt/MainWindowHost.h"
+#include "bindings/qt/WindowBinding.h"
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
 #include "ui/Frame.h"
@@ -7,8 +9,6 @@
 #include "ui/OptionButton.h"
 #include "ui/TextBox.h"
 #include "ui/Window.h"
-#include "bindings/qt/MainWindowHost.h"
-#include "bindings/qt/WindowBinding.h"
 
 #include <QAbstractItemView>
 #include <QAction>

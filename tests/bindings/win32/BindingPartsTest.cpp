@@ -1,10 +1,10 @@
 #include "ui/Button.h"
-#include "ui/Window.h"
 #include "bindings/win32/Accelerators.h"
 #include "bindings/win32/CommandLine.h"
 #include "bindings/win32/ConsoleOutput.h"
 #include "bindings/win32/PixelScale.h"
 #include "bindings/win32/TextMapping.h"
+#include "ui/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -5,11 +5,6 @@
 
 #include "mainwindow/Form1.h"
 #include "bindings/qt/FakeFolderChooser.h"
-#include "support/FakePlatform.h"
-#include "ui/Button.h"
-#include "ui/Label.h"
-#include "ui/TextBox.h"
-#include "ui/Window.h"
 #include "bindings/win32/ControlIds.h"
 #include "bindings/win32/DialogHost.h"
 #include "bindings/win32/MainWindowHost.h"
@@ -17,6 +12,11 @@
 #include "bindings/win32/TextMapping.h"
 #include "bindings/win32/Win32ModalWindows.h"
 #include "bindings/win32/WindowBinding.h"
+#include "support/FakePlatform.h"
+#include "ui/Button.h"
+#include "ui/Label.h"
+#include "ui/TextBox.h"
+#include "ui/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "bindings/win32/RunningTrevalo.h"
 
+#include "bindings/win32/ControlIds.h"
 #include "mainwindow/Form1.h"
 #include "support/FakePlatform.h"
 #include "ui/binding/MirrorTracker.h"
-#include "bindings/win32/ControlIds.h"
 #include "windows/Note.h"
 #include "windows/frmAbout.h"
 #include "windows/frmDisc.h"

@@ -3,10 +3,10 @@
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
 #include "ui/Frame.h"
-#include "ui/binding/MirrorTracker.h"
 #include "ui/TextBox.h"
-#include "ui/binding/UserEvents.h"
 #include "ui/Window.h"
+#include "ui/binding/MirrorTracker.h"
+#include "ui/binding/UserEvents.h"
 
 #include <gtest/gtest.h>
 
