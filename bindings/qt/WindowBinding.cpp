@@ -242,16 +242,12 @@ void WindowBinding::mirror()
         WindowAdapter::mirror(m_window, m_client);
         m_tracker.mirrored(m_window);
     }
-    for (Control* control : m_tracker.controls()) {
-        Entry& entry = m_entries[control];
-        if (!entry.widget && !entry.action) {
-            if (MirrorTracker::showsNow(*control))
-                ensureWidget(*control, entry);
-            continue;
-        }
-        if (m_tracker.changed(*control))
-            mirrorEntry(*control, entry);
-    }
+    auto has_widget = [this](const Control& control, std::size_t) {
+        const Entry& entry = m_entries[&control];
+        return entry.widget || entry.action;
+    };
+    m_tracker.walk(has_widget, [this](Control& control, std::size_t) { ensureWidget(control, m_entries[&control]); },
+        [this](Control& control, std::size_t) { mirrorEntry(control, m_entries[&control]); });
     mirrorFocus();
     scheduleWork();
     // A window the model hides is done with, as when the user closes it.

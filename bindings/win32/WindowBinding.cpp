@@ -109,29 +109,33 @@ void WindowBinding::mirror()
         bool restack_needed = false;
         bool menu_changed = false;
         bool shortcuts_changed = false;
+        // The accelerator table holds every control's key, with a window yet
+        // or not: a hidden control's key is the window's, not the focused
+        // box's.
         const std::vector<Control*>& controls = m_tracker.controls();
         for (std::size_t order = 0; order < controls.size(); ++order) {
-            Control& control = *controls[order];
-            if (!m_tracker.changed(control))
-                continue;
-            if (m_shortcuts.note(order, control.shortcut()))
+            if (m_tracker.changed(*controls[order]) && m_shortcuts.note(order, controls[order]->shortcut()))
                 shortcuts_changed = true;
-            if (control.kind() == ControlKind::MenuEntry) {
-                menu_changed = true;
-                m_tracker.mirrored(control);
-                continue;
-            }
-            if (!m_registry.window(order).hwnd) {
-                if (MirrorTracker::showsNow(control) && KindAdapter::of(control.kind())) {
-                    create(order);
-                    restack_needed = true;
-                }
-                continue;
-            }
-            if (m_stacked[order] != control.stacking())
-                restack_needed = true;
-            mirrorEntry(order);
         }
+        // Menu entries are items of the menu bar, not windows of their own.
+        auto has_window = [this](const Control& control, std::size_t order) {
+            return m_registry.window(order).hwnd || !KindAdapter::of(control.kind());
+        };
+        m_tracker.walk(has_window,
+            [&](Control&, std::size_t order) {
+                create(order);
+                restack_needed = true;
+            },
+            [&](Control& control, std::size_t order) {
+                if (control.kind() == ControlKind::MenuEntry) {
+                    menu_changed = true;
+                    m_tracker.mirrored(control);
+                    return;
+                }
+                if (m_stacked[order] != control.stacking())
+                    restack_needed = true;
+                mirrorEntry(order);
+            });
         if (menu_changed)
             m_menu_bar.mirror();
         if (restack_needed)

@@ -31,6 +31,26 @@ public:
     // showed a picked item): the next mirror shows the model again.
     void markStale(const Control&);
 
+    // One mirror's walk over the controls, in model order, with each
+    // control's place in that order: one without its widget yet
+    // (`has_widget` false) is made once it shows now (showsNow), when
+    // widgets nobody can see yet would cost start-up time for nothing; one
+    // with its widget is shown again when it changed since last mirrored.
+    // The window itself is the binding's.
+    template <typename HasWidget, typename Make, typename Show>
+    void walk(HasWidget has_widget, Make make, Show show) const
+    {
+        for (std::size_t order = 0; order < m_controls.size(); ++order) {
+            Control& control = *m_controls[order];
+            if (!has_widget(control, order)) {
+                if (showsNow(control))
+                    make(control, order);
+            } else if (changed(control)) {
+                show(control, order);
+            }
+        }
+    }
+
     // Whether the control's widget is needed for the window as it shows
     // now: a widget nobody can see yet costs start-up time for nothing.
     // Menu entries always need theirs, as the menu bar lists them.

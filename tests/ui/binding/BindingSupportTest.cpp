@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,41 @@ TEST_F(Bound, AControlShowsNowOnlyWhereSomePartOfItCanBeSeen)
     EXPECT_FALSE(MirrorTracker::canBeSeen(sink));
     sink.setVisible(false);
     EXPECT_FALSE(MirrorTracker::showsNow(sink));
+}
+
+// The walk of a mirror makes a control's widget once it can show, and
+// shows again only what changed; a widget nobody can see yet is not made.
+TEST_F(Bound, AMirrorsWalkMakesWhatShowsNowAndShowsWhatChanged)
+{
+    MirrorTracker tracker { window };
+    std::vector<const Control*> made;
+    std::vector<std::string> walked;
+    auto mirror = [&] {
+        walked.clear();
+        tracker.walk([&](const Control& c, std::size_t) { return std::find(made.begin(), made.end(), &c) != made.end(); },
+            [&](Control& c, std::size_t order) {
+                EXPECT_EQ(order, tracker.order(c));
+                made.push_back(&c);
+                walked.push_back("make " + c.name());
+                tracker.mirrored(c);
+            },
+            [&](Control& c, std::size_t) {
+                walked.push_back("show " + c.name());
+                tracker.mirrored(c);
+            });
+    };
+    list.setPlace({ 600, 1200, 800, 300 });
+    text.setPlace({ 1500, 1200, 800, 300 });
+    text.setVisible(false);
+    mirror();
+    EXPECT_EQ(walked, (std::vector<std::string> { "make frame", "make box", "make list", "make sink" }));
+    mirror();
+    EXPECT_TRUE(walked.empty()) << "nothing changed";
+
+    list.setText("a");
+    text.setVisible(true);
+    mirror();
+    EXPECT_EQ(walked, (std::vector<std::string> { "show list", "make text" }));
 }
 
 // A binding that lays every control flat on the window places, shows and
