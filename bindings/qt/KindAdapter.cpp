@@ -8,6 +8,7 @@
 #include "bindings/qt/OptionButtonAdapter.h"
 #include "bindings/qt/PictureAdapter.h"
 #include "bindings/qt/TextBoxAdapter.h"
+#include "ui/binding/KindAdapters.h"
 
 #include <QWidget>
 
@@ -25,36 +26,8 @@ void KindAdapter::applyFont(QWidget& widget, const QFont& font) const
 
 const KindAdapter* KindAdapter::of(ui::ControlKind kind)
 {
-    static const FrameAdapter frame;
-    static const LabelAdapter label;
-    static const TextBoxAdapter text_box;
-    static const ComboBoxAdapter combo_box;
-    static const CheckBoxAdapter check_box;
-    static const OptionButtonAdapter option_button;
-    static const ButtonAdapter button;
-    static const PictureAdapter picture;
-    switch (kind) {
-    case ui::ControlKind::Frame:
-        return &frame;
-    case ui::ControlKind::Label:
-        return &label;
-    case ui::ControlKind::TextBox:
-        return &text_box;
-    case ui::ControlKind::ComboBox:
-        return &combo_box;
-    case ui::ControlKind::CheckBox:
-        return &check_box;
-    case ui::ControlKind::OptionButton:
-        return &option_button;
-    case ui::ControlKind::Button:
-        return &button;
-    case ui::ControlKind::Picture:
-        return &picture;
-    case ui::ControlKind::Window:
-    case ui::ControlKind::MenuEntry:
-        break;
-    }
-    return nullptr;
+    return ui::KindAdapters<KindAdapter, FrameAdapter, LabelAdapter, TextBoxAdapter, ComboBoxAdapter, CheckBoxAdapter,
+        OptionButtonAdapter, ButtonAdapter, PictureAdapter>::of(kind);
 }
 
 }

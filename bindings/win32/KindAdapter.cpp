@@ -8,41 +8,14 @@
 #include "bindings/win32/OptionButtonAdapter.h"
 #include "bindings/win32/PictureAdapter.h"
 #include "bindings/win32/TextBoxAdapter.h"
+#include "ui/binding/KindAdapters.h"
 
 namespace trevalo::win32 {
 
 const KindAdapter* KindAdapter::of(ui::ControlKind kind)
 {
-    static const LabelAdapter label;
-    static const TextBoxAdapter text_box;
-    static const ComboBoxAdapter combo_box;
-    static const CheckBoxAdapter check_box;
-    static const OptionButtonAdapter option_button;
-    static const ButtonAdapter button;
-    static const FrameAdapter frame;
-    static const PictureAdapter picture;
-    switch (kind) {
-    case ui::ControlKind::Label:
-        return &label;
-    case ui::ControlKind::TextBox:
-        return &text_box;
-    case ui::ControlKind::ComboBox:
-        return &combo_box;
-    case ui::ControlKind::CheckBox:
-        return &check_box;
-    case ui::ControlKind::OptionButton:
-        return &option_button;
-    case ui::ControlKind::Button:
-        return &button;
-    case ui::ControlKind::Frame:
-        return &frame;
-    case ui::ControlKind::Picture:
-        return &picture;
-    case ui::ControlKind::MenuEntry:
-    case ui::ControlKind::Window:
-        break;
-    }
-    return nullptr;
+    return ui::KindAdapters<KindAdapter, FrameAdapter, LabelAdapter, TextBoxAdapter, ComboBoxAdapter, CheckBoxAdapter,
+        OptionButtonAdapter, ButtonAdapter, PictureAdapter>::of(kind);
 }
 
 void KindAdapter::setStyle(HWND hwnd, DWORD bits, bool on)

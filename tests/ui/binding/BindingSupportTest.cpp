@@ -1,10 +1,11 @@
-#include "ui/binding/BindingTexts.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
 #include "ui/Frame.h"
 #include "ui/TextBox.h"
 #include "ui/Window.h"
+#include "ui/binding/BindingTexts.h"
+#include "ui/binding/KindAdapters.h"
 #include "ui/binding/MirrorTracker.h"
 #include "ui/binding/UserEvents.h"
 
@@ -139,6 +140,33 @@ TEST_F(Bound, AControlInAFrameTakesTheFramesPlaceVisibilityAndEnabledState)
     EXPECT_TRUE(box.visible() && box.enabled());
     window.setEnabled(false);
     EXPECT_TRUE(MirrorTracker::enabledWithFrames(sink));
+}
+
+// Every kind with a widget of its own gets its own adapter, the same one
+// each time; menu entries and the window get none.
+struct Adapter {
+    virtual ~Adapter() = default;
+    virtual ControlKind kind() const = 0;
+};
+template <ControlKind K>
+struct AdapterOf final : Adapter {
+    ControlKind kind() const override { return K; }
+};
+
+TEST(KindAdapters, EachKindWithAWidgetHasItsOwnAdapter)
+{
+    using Adapters = KindAdapters<Adapter, AdapterOf<ControlKind::Frame>, AdapterOf<ControlKind::Label>,
+        AdapterOf<ControlKind::TextBox>, AdapterOf<ControlKind::ComboBox>, AdapterOf<ControlKind::CheckBox>,
+        AdapterOf<ControlKind::OptionButton>, AdapterOf<ControlKind::Button>, AdapterOf<ControlKind::Picture>>;
+    for (ControlKind kind : { ControlKind::Frame, ControlKind::Label, ControlKind::TextBox, ControlKind::ComboBox,
+             ControlKind::CheckBox, ControlKind::OptionButton, ControlKind::Button, ControlKind::Picture }) {
+        const Adapter* adapter = Adapters::of(kind);
+        ASSERT_NE(adapter, nullptr) << int(kind);
+        EXPECT_EQ(adapter->kind(), kind);
+        EXPECT_EQ(Adapters::of(kind), adapter) << "made once";
+    }
+    EXPECT_EQ(Adapters::of(ControlKind::Window), nullptr);
+    EXPECT_EQ(Adapters::of(ControlKind::MenuEntry), nullptr);
 }
 
 TEST(BindingTexts, TheMnemonicIsMarkedOnceAndAmpersandsStayLiteral)
