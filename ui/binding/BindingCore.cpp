@@ -1,6 +1,7 @@
 #include "ui/binding/BindingCore.h"
 
 #include "ui/ComboBox.h"
+#include "ui/ScopedDepth.h"
 #include "ui/TextBox.h"
 #include "ui/Window.h"
 #include "ui/binding/MirrorTracker.h"

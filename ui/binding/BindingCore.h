@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ui/ScopedDepth.h"
 #include "ui/binding/BindingEvents.h"
 #include "ui/binding/HeldPick.h"
 #include "ui/binding/UserEvents.h"
@@ -67,9 +66,6 @@ public:
     // moved since last shown), or null to leave it where it is.
     Control* focusToShow();
 
-    // A user event of the binding's own in progress (a character typed on a
-    // list), for as long as the returned count lives.
-    ScopedDepth event() { return ScopedDepth(m_depth); }
     bool inEvent() const { return m_depth > 0; }
     bool holdsPick() const { return m_held.held(); }
 
