@@ -1,5 +1,8 @@
 #include "bindings/qt/BoundForm1.h"
 #include "bindings/qt/QtModalWindows.h"
+#include "support/KeyboardSession.h"
+#include "ui/CheckBox.h"
+#include "ui/binding/HeldPick.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -14,6 +17,9 @@
 #include <QToolTip>
 
 #include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
 
 namespace trevalo::testing {
 namespace {
@@ -238,6 +244,78 @@ TEST_F(KeyboardSession, AWholeSessionWithKeysOnly)
     type("7");
     key(Qt::Key_Tab);
     EXPECT_EQ(form.cboPGC.text(), "7");
+}
+
+// The keyboard session the model test and the Windows window replay too,
+// with Qt's keys on the bound window: after each step the same focus and
+// the same picks as there.
+TEST_F(KeyboardTest, TheSharedSessionGivesTheFocusAndPicksTheModelGives)
+{
+    using Key = SharedKeyboardSession::Key;
+    bound.clipboard.contents = SharedKeyboardSession::clipboard;
+    auto shows = [&](const std::string& name) -> std::string {
+        if (name == "clipboard")
+            return bound.clipboard.contents;
+        ui::Control* control = form.window().find(name);
+        if (!control)
+            return "(no control " + name + ")";
+        QWidget* widget = bound.widgetFor(*control);
+        if (auto* list = qobject_cast<QComboBox*>(widget))
+            return list->currentText().toStdString();
+        if (auto* box = qobject_cast<QAbstractButton*>(widget); box && control->kind() == ui::ControlKind::CheckBox)
+            return box->isChecked() ? "ticked" : "unticked";
+        return control->displayText();
+    };
+    auto check = [&](const SharedKeyboardSession::Step& step) {
+        ui::Control* focus = bound.binding().controlFor(QApplication::focusWidget());
+        EXPECT_EQ(focus ? focus->name() : std::string(), step.focus) << step.what;
+        for (const SharedKeyboardSession::Shows& expected : step.shows)
+            EXPECT_EQ(shows(expected.control), expected.text) << step.what << ": " << expected.control;
+    };
+    auto letter = [](const std::string& keys) {
+        const char c = keys.at(0);
+        return c >= '0' && c <= '9' ? Qt::Key_0 + (c - '0') : Qt::Key_A + (std::toupper(static_cast<unsigned char>(c)) - 'A');
+    };
+
+    check(SharedKeyboardSession::start);
+    for (const SharedKeyboardSession::Step& step : SharedKeyboardSession::steps()) {
+        for (int i = 0; i < step.times; ++i) {
+            switch (step.key) {
+            case Key::Tab:
+                key(Qt::Key_Tab);
+                break;
+            case Key::Up:
+                key(Qt::Key_Up);
+                break;
+            case Key::Down:
+                key(Qt::Key_Down);
+                break;
+            case Key::Enter:
+                key(Qt::Key_Return);
+                break;
+            case Key::Type:
+                QTest::keyClicks(QApplication::focusWidget(), QString::fromStdString(step.keys));
+                break;
+            case Key::Alt:
+                key(letter(step.keys), Qt::AltModifier);
+                break;
+            case Key::Ctrl:
+                key(letter(step.keys), Qt::ControlModifier);
+                break;
+            case Key::Rest:
+                QTest::qWait(int(ui::HeldPick::pause_ms) + 300);
+                break;
+            }
+            // What the event loop does at once: a pick offered once the
+            // focus has settled.
+            QTest::qWait(10);
+        }
+        check(step);
+        if (step.answered) {
+            EXPECT_EQ(bound.messages.shown.size(), 1u) << step.what << ": one message box";
+            bound.messages.shown.clear();
+        }
+    }
 }
 
 // A number typed on a list picks that number, one digit twice too (a
