@@ -318,11 +318,24 @@ void WindowBinding::applyStacking(const Control& control, Entry& entry)
 
 void WindowBinding::mirrorFocus()
 {
-    Control* focus = m_core.focusToShow();
-    if (!focus)
+    if (Control* focus = m_core.focusToShow()) {
+        if (QWidget* widget = widgetFor(*focus))
+            widget->setFocus(Qt::OtherFocusReason);
+    }
+    // Qt drops the keyboard when its control goes out of use (an operation
+    // turned off the frame it is in), and an author without a mouse would
+    // be left with a window where no key reaches anything: it goes to the
+    // first control Tab can reach, as the Windows window gives it.
+    QWidget* top = m_client.window();
+    if (!top->isActiveWindow() || top->focusWidget())
         return;
-    if (QWidget* widget = widgetFor(*focus))
-        widget->setFocus(Qt::OtherFocusReason);
+    for (Control* control : m_tracker.controls()) {
+        QWidget* widget = m_entries[control].widget;
+        if (widget && (widget->focusPolicy() & Qt::TabFocus) && widget->isVisible() && widget->isEnabled()) {
+            widget->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 }

@@ -40,14 +40,14 @@ const std::vector<SharedKeyboardSession::Step>& SharedKeyboardSession::steps()
         // sink, and the keyboard goes with it.
         { "a shortcut lets the held pick go before its own click", Alt, "D", 1, false, "cmdTemp",
             { { "cboPGC", "14" }, { "Label8", "VTSM 14 Root Menu" }, { "chkDummy", "ticked" } } },
-        // The import turns off the frame the list's focus sink is in, and
-        // with it the keyboard, which nothing has then.
-        { "the import by its key, which a message box confirms", Ctrl, "I", 1, true, "",
+        // The import turns off the frame the list's focus sink is in: the
+        // keyboard goes on to the first control still in use, never
+        // nowhere.
+        { "the import by its key, which a message box confirms", Ctrl, "I", 1, true, "cmdUndo",
             { { "Text1", firstPlay("0C", "0E", "83") },
                 { "Text3",
                     "{00 B1 00 0C 00 00 00 05} {71 00 00 0C 00 01 00 00} {71 00 00 05 00 07 00 00} "
                     "{00 02 00 00 00 00 00 00} {00 00 00 00 00 00 00 00}" } } },
-        { "Tab from nowhere to the first control still in use", Tab, {}, 1, false, "cmdUndo" },
         { "Tab past the steps' boxes", Tab, {}, 1, false, "chkStreams" },
         { "Tab", Tab, {}, 1, false, "chkHighlight" },
         { "Tab", Tab, {}, 1, false, "chkdisable" },

@@ -26,8 +26,8 @@
 // shows the item the keys rest on and reports it as a pick by key, Tab
 // goes by the model's order over the controls a user can reach and ends
 // the keys' work on a list first, Alt+letter puts the focus on a box it
-// ticks, a control disabled or hidden under the keyboard drops it, and
-// the timer fires when the session rests.
+// ticks, a control disabled or hidden under the keyboard passes it to the
+// first Tab stop, and the timer fires when the session rests.
 namespace trevalo::testing {
 namespace {
 
@@ -64,10 +64,14 @@ public:
         tracker.mirrored(form.window());
         if (ui::Control* focus = core.focusToShow())
             keyboard = focus;
-        // A control that can no longer be used loses the keyboard, in
-        // either toolkit, and nothing has it until the user moves it.
-        if (keyboard && !reachable(*keyboard))
+        // A control that can no longer be used loses the keyboard, which
+        // goes on to the first Tab stop, in either window.
+        if (keyboard && !reachable(*keyboard)) {
             keyboard = nullptr;
+            keyboard = nextTabStop();
+            if (keyboard)
+                core.userFocused(*keyboard);
+        }
     }
     ui::Control* keyboardFocus() const override { return keyboard; }
 
