@@ -1,8 +1,13 @@
 #include "bindings/win32/RunningTrevalo.h"
+#include "mainwindow/Form1.h"
+#include "support/FakePlatform.h"
+#include "support/KeyboardSession.h"
+#include "ui/binding/HeldPick.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -158,6 +163,102 @@ TEST(Win32Session, CtrlOOpensTheFolderPickerAndAFolderThatIsNoDiscChangesNothing
     EXPECT_TRUE(trevalo.waitUntilClosed(box));
     EXPECT_EQ(trevalo.text("Text1"), before);
     RemoveDirectoryW(empty.c_str());
+    EXPECT_EQ(trevalo.close(), DWORD(0));
+}
+
+// The keyboard session the model test and the Qt window replay too, with
+// keys sent to trevalo.exe: after each step the same focus and the same
+// picks as there. Posted keys are read after any message sent meanwhile, so
+// each step waits until the window shows what it should (or the usual
+// patience runs out); a held pick is seen held as long as the keys rest
+// for less than the pause.
+TEST(Win32Session, TheSharedKeyboardSessionGivesTheFocusAndPicksTheModelGives)
+{
+    using Key = SharedKeyboardSession::Key;
+    RunningTrevalo trevalo(program);
+    HWND main = trevalo.mainWindow();
+    ASSERT_NE(main, nullptr);
+    trevalo.setClipboard(std::wstring(SharedKeyboardSession::clipboard.begin(), SharedKeyboardSession::clipboard.end()));
+    // Only to learn each control's kind by its name.
+    FakeClipboard clipboard;
+    FakeMessageBoxes messages;
+    FakeModalWindows modals;
+    const Form1 model { clipboard, messages, modals };
+
+    auto narrow = [](const std::wstring& wide) {
+        std::string text;
+        for (wchar_t c : wide)
+            text += c < 128 ? char(c) : '?';
+        return text;
+    };
+    auto shows = [&](const std::string& name) -> std::string {
+        if (name == "clipboard")
+            return narrow(trevalo.clipboard());
+        const ui::Control* control = model.window().find(name);
+        if (!control)
+            return "(no control " + name + ")";
+        switch (control->kind()) {
+        case ui::ControlKind::ComboBox:
+            return narrow(trevalo.shown(name));
+        case ui::ControlKind::CheckBox:
+            return trevalo.checked(name) == BST_CHECKED ? "ticked" : "unticked";
+        default:
+            return narrow(trevalo.text(name));
+        }
+    };
+    auto showsAll = [&](const SharedKeyboardSession::Step& step) {
+        if (trevalo.focused() != step.focus)
+            return false;
+        return std::all_of(step.shows.begin(), step.shows.end(),
+            [&](const SharedKeyboardSession::Shows& expected) { return shows(expected.control) == expected.text; });
+    };
+    auto check = [&](const SharedKeyboardSession::Step& step) {
+        RunningTrevalo::waitUntil([&] { return showsAll(step); });
+        EXPECT_EQ(trevalo.focused(), step.focus) << step.what;
+        for (const SharedKeyboardSession::Shows& expected : step.shows)
+            EXPECT_EQ(shows(expected.control), expected.text) << step.what << ": " << expected.control;
+    };
+    auto virtualKey = [](const std::string& keys) { return WORD(std::toupper(static_cast<unsigned char>(keys.at(0)))); };
+
+    check(SharedKeyboardSession::start);
+    for (const SharedKeyboardSession::Step& step : SharedKeyboardSession::steps()) {
+        for (int i = 0; i < step.times; ++i) {
+            switch (step.key) {
+            case Key::Tab:
+                trevalo.tab();
+                break;
+            case Key::Up:
+                trevalo.press(main, VK_UP);
+                break;
+            case Key::Down:
+                trevalo.press(main, VK_DOWN);
+                break;
+            case Key::Enter:
+                trevalo.press(main, VK_RETURN);
+                break;
+            case Key::Type:
+                for (char c : step.keys)
+                    trevalo.press(main, WPARAM(std::toupper(static_cast<unsigned char>(c))));
+                break;
+            case Key::Alt:
+                trevalo.type({ VK_MENU, virtualKey(step.keys) });
+                break;
+            case Key::Ctrl:
+                if (step.answered) {
+                    const auto box = trevalo.type({ VK_CONTROL, virtualKey(step.keys) }, IDOK);
+                    EXPECT_TRUE(box.has_value()) << step.what << ": one message box";
+                } else {
+                    trevalo.type({ VK_CONTROL, virtualKey(step.keys) });
+                }
+                break;
+            case Key::Rest:
+                Sleep(ui::HeldPick::pause_ms + 300);
+                trevalo.sync();
+                break;
+            }
+        }
+        check(step);
+    }
     EXPECT_EQ(trevalo.close(), DWORD(0));
 }
 
