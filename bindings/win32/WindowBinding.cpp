@@ -256,11 +256,25 @@ void WindowBinding::userCancelled()
 void WindowBinding::mirrorFocus()
 {
     Control* focus = m_core.focusToShow();
-    if (!focus)
+    if (GetActiveWindow() != m_host)
         return;
-    HWND hwnd = windowFor(*focus);
-    if (hwnd && GetFocus() != hwnd && GetActiveWindow() == m_host)
-        SetFocus(hwnd);
+    if (focus) {
+        HWND hwnd = windowFor(*focus);
+        if (hwnd && GetFocus() != hwnd)
+            SetFocus(hwnd);
+    }
+    // A control disabled or hidden with the keyboard on it drops it (an
+    // operation turned off the frame it is in), and an author without a
+    // mouse would be left with a window where no key reaches anything: it
+    // goes on as when the window is activated, as in the Qt window. The
+    // control's own notification comes while mirroring, so the model is
+    // told here.
+    HWND now = GetFocus();
+    if (now && (GetParent(now) != m_host || (IsWindowVisible(now) && IsWindowEnabled(now))))
+        return;
+    m_navigation.focusSomething();
+    if (const std::optional<std::size_t> order = m_registry.orderOf(GetFocus()))
+        m_core.userFocused(m_registry.control(*order));
 }
 
 // A held pick goes before Tab moves on: it may show the very control Tab

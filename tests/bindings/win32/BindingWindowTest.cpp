@@ -275,6 +275,31 @@ TEST(Win32Focus, TabIntoALongBoxSelectsItsTextAndShowsItsStart)
     EXPECT_EQ(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0) << "the box scrolled to its end";
 }
 
+// An operation that turns off the control the keyboard is on does not
+// leave the window without one: the keyboard goes to the first control Tab
+// reaches, and the model's focus with it, as in the Qt window.
+TEST(Win32Focus, AControlTurnedOffUnderTheKeyboardPassesItToTheFirstTabStop)
+{
+    ui::Window window { "frmOff", "Off", 4000, 1500 };
+    ui::Button cmdFirst { &window, "cmdFirst" };
+    cmdFirst.setCaption("First");
+    cmdFirst.setPlace({ 120, 120, 1200, 375 });
+    ui::Button cmdOff { &window, "cmdOff" };
+    cmdOff.setCaption("Off");
+    cmdOff.setPlace({ 1500, 120, 1200, 375 });
+    cmdOff.on_click = [&] { cmdOff.setEnabled(false); };
+    window.setFocusedControl(&cmdOff);
+    win32::MainWindowHost host(window);
+    host.show(SW_SHOW);
+    HWND off = host.binding().windowFor(cmdOff);
+    ASSERT_TRUE(pumpUntil([&] { return GetFocus() == off; }));
+    PostMessageW(off, WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageW(off, WM_KEYUP, VK_RETURN, 1 | (LPARAM(3) << 30));
+    ASSERT_TRUE(pumpUntil([&] { return !IsWindowEnabled(off); }));
+    EXPECT_EQ(GetFocus(), host.binding().windowFor(cmdFirst));
+    EXPECT_EQ(window.focusedControl(), &cmdFirst);
+}
+
 // A drop as the shell delivers it: an HDROP of wide paths.
 HDROP dropOf(const std::vector<std::wstring>& paths)
 {
